@@ -1,0 +1,86 @@
+// Runs one built program of the suite in a fresh scratch directory and reports
+// exactly what it did: its stdout and stderr bytes, its exit status (or the
+// signal that ended it) and the files in the directory afterwards.
+//
+// Most tests are tables of `Case`s checked by `check`; tests that need more
+// (clock or random output, say) call `run` and look at the `Outcome` directly.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace harness {
+
+// Files by name (relative to the scratch directory) and their bytes.
+using Files = std::map<std::string, std::string>;
+
+struct Run {
+    std::string program;                 // name of the executable in bin/
+    std::vector<std::string> args;       // arguments after the invocation name
+    std::optional<std::string> argv0;    // invocation name; default "./<program>"
+    std::string input;                   // bytes on standard input
+    Files files;                         // created in the scratch directory first
+    std::vector<std::string> dirs;       // directories created there first
+    double timeout_seconds = 20;         // the run is killed after this long
+};
+
+struct Outcome {
+    std::string out;       // standard output, byte for byte
+    std::string err;       // standard error, byte for byte
+    int status = -1;       // exit status, or -1 when a signal ended the program
+    int signal = 0;        // the signal that ended it, or 0
+    bool timed_out = false;
+    Files files;           // every regular file in the scratch directory afterwards
+    std::string describe() const;  // "status 1", "signal 11", "timed out"
+};
+
+// Runs the program; fails the current test (and returns an empty outcome)
+// if the program does not exist or cannot be started.
+Outcome run(const Run& r);
+
+// One row of a table: what to run and everything it must do.
+struct Case {
+    std::string program;
+    std::vector<std::string> args;
+    std::string out;                     // exact standard output
+    std::string err;                     // exact standard error
+    int status = 0;                      // exact exit status
+    std::string input;                   // standard input
+    Files files;                         // files present before the run
+    std::optional<Files> files_after;    // every file afterwards; default: `files`, unchanged
+    std::optional<std::string> argv0;    // default "./<program>"
+    std::string note;                    // what the case is about, shown on failure
+    std::vector<std::string> dirs;       // directories present before the run
+};
+
+// Runs a case and adds a failure for every difference, naming the program,
+// the case and the first differing byte.
+void check(const Case& c);
+
+// Compares two byte strings; on a difference the message shows the offset and
+// the bytes around it, escaped.
+::testing::AssertionResult same_bytes(const std::string& what, const std::string& expected,
+                                      const std::string& actual);
+
+// How gtest shows a case in test names and failures: the program and its arguments.
+void PrintTo(const Case& c, std::ostream* os);
+
+// gtest parameter names: "<program>_<row>".
+std::string case_name(const ::testing::TestParamInfo<Case>& info);
+
+// Byte-string helpers for building inputs.
+std::string repeat(const std::string& piece, size_t times);
+std::string escape(const std::string& bytes);
+
+}  // namespace harness
+
+// Declares a table-driven test suite: HARNESS_TABLE(Suite, cases) runs every
+// Case of the vector `cases` as its own test.
+#define HARNESS_TABLE(suite, table)                                               \
+    class suite : public ::testing::TestWithParam<::harness::Case> {};            \
+    TEST_P(suite, Behaves) { ::harness::check(GetParam()); }                      \
+    INSTANTIATE_TEST_SUITE_P(All, suite, ::testing::ValuesIn(table), ::harness::case_name)
