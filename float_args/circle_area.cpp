@@ -1,0 +1,15 @@
+// Prints the area of a circle of the given radius, to two decimals.
+#include <cstdio>
+#include <cstdlib>
+
+#include "common/args.hpp"
+
+int main(int argc, char* argv[]) {
+    if (!common::has_args(argc, 1)) {
+        puts("Error: Please enter the radius of the circle.");
+        return 1;
+    }
+    double r = atof(argv[1]);
+    printf("The area of the circle is %.2f.\n", r * (3.14159265359 * r));
+    return 0;
+}

@@ -1,0 +1,15 @@
+// Prints the sum of its first two arguments; with fewer it only asks for
+// them, and still succeeds.
+#include <cstdio>
+#include <cstdlib>
+
+#include "common/args.hpp"
+
+int main(int argc, char* argv[]) {
+    if (!common::has_at_least(argc, 2)) {
+        puts("Please provide at least two input values.");
+        return 0;
+    }
+    printf("The sum is %f\n", atof(argv[1]) + atof(argv[2]));
+    return 0;
+}

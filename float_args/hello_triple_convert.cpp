@@ -1,0 +1,18 @@
+// Greets, then converts its arguments to a double, an int (the low 32 bits of
+// the long read) and a long and prints them. A missing number counts as 0.
+#include <cstdio>
+#include <cstdlib>
+
+#include "common/floats.hpp"
+#include "common/wrap.hpp"
+
+int main(int argc, char* argv[]) {
+    puts("Hello, world!");
+    double x = strtod(common::number_arg(argc, argv, 1), nullptr);
+    int y = common::to_int(strtol(common::number_arg(argc, argv, 2), nullptr, 10));
+    long z = strtol(common::number_arg(argc, argv, 3), nullptr, 10);
+    printf("x = %.2f\n", x);
+    printf("y = %d\n", y);
+    printf("z = %ld\n", z);
+    return 0;
+}

@@ -1,0 +1,22 @@
+// A postfix calculator: "num1 num2 op" with op + - * or / (its first
+// character; no zero check). An unknown operator leaves the result at 0.
+#include <cstdio>
+#include <cstdlib>
+
+#include "common/args.hpp"
+
+int main(int argc, char* argv[]) {
+    if (!common::has_args(argc, 3)) return common::usage(1, "Usage: %s <num1> <num2> <operator>\n", argv[0]);
+    double a = atof(argv[1]);
+    double b = atof(argv[2]);
+    double result = 0;
+    switch (argv[3][0]) {
+        case '+': result = a + b; break;
+        case '-': result = a - b; break;
+        case '*': result = a * b; break;
+        case '/': result = a / b; break;
+        default: break;
+    }
+    printf("%lf\n", result);
+    return 0;
+}

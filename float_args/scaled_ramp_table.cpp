@@ -1,0 +1,21 @@
+// Prints 32 lines of v and v * d + i (i = 0 to 31) in extended precision, then
+// ends with a closing line, or with an error when there are only one or two
+// arguments. A missing d counts as 0.
+#include <cstdio>
+#include <cstdlib>
+
+#include "common/args.hpp"
+#include "common/floats.hpp"
+
+int main(int argc, char* argv[]) {
+    if (!common::has_at_least(argc, 1)) return common::usage_err(1, "Error: Missing required header files.\n");
+    long v = static_cast<long>(strtoll(argv[1], nullptr, 10));
+    double d = strtod(common::number_arg(argc, argv, 2), nullptr);
+    for (int i = 0; i < 32; ++i) {
+        long double value = static_cast<long double>(v) * d + i;
+        printf("%ld, %.2Lf\n", v, value);
+    }
+    if (argc <= 3) return common::usage_err(1, "Error: Missing required data.\n");
+    puts("Program complete.");
+    exit(0);
+}
