@@ -1,0 +1,19 @@
+// Echoes a file with puts, 127 bytes at most at a time, so every line of the
+// file is followed by an empty line and longer lines are cut into pieces. A
+// file that cannot be opened ends it with status 2.
+#include <cstdio>
+
+#include "common/args.hpp"
+#include "common/lines.hpp"
+
+int main(int argc, char* argv[]) {
+    if (!common::has_args(argc, 1)) return common::usage(1, "Usage: %s filename\n", argv[0]);
+    FILE* in = fopen(argv[1], "r");
+    if (!in) {
+        printf("Error: cannot open file %s\n", argv[1]);
+        return 2;
+    }
+    common::for_each_piece<128>(in, [](const char* piece) { puts(piece); });
+    fclose(in);
+    return 0;
+}

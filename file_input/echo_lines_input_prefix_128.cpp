@@ -1,0 +1,18 @@
+// Echoes a file with "Input: " before every piece of at most 127 bytes and a
+// newline after it.
+#include <cstdio>
+
+#include "common/args.hpp"
+#include "common/lines.hpp"
+
+int main(int argc, char* argv[]) {
+    if (!common::has_args(argc, 1)) return common::usage(1, "Usage: %s input_file\n", argv[0]);
+    FILE* in = fopen(argv[1], "r");
+    if (!in) {
+        printf("Error opening input file: %s\n", argv[1]);
+        return 1;
+    }
+    common::for_each_piece<128>(in, [](const char* piece) { printf("Input: %s\n", piece); });
+    fclose(in);
+    return 0;
+}

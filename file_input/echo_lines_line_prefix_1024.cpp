@@ -1,0 +1,21 @@
+// Echoes a file with "Line: " before every piece of at most 1023 bytes and a
+// newline after it.
+#include <cstdio>
+
+#include "common/args.hpp"
+#include "common/lines.hpp"
+
+int main(int argc, char* argv[]) {
+    if (!common::has_args(argc, 1)) {
+        puts("Please provide a filename as an argument");
+        return 1;
+    }
+    FILE* in = fopen(argv[1], "r");
+    if (!in) {
+        printf("Error opening file: %s\n", argv[1]);
+        return 1;
+    }
+    common::for_each_piece<1024>(in, [](const char* piece) { printf("Line: %s\n", piece); });
+    fclose(in);
+    return 0;
+}

@@ -1,0 +1,19 @@
+// Echoes the file named by the first argument with puts in pieces of at most
+// 7 bytes, so a piece that ends a line is followed by an empty line.
+// Arguments are not counted: later ones are ignored, and with none there is
+// no file.
+#include <cstdio>
+
+#include "common/lines.hpp"
+
+int main(int argc, char* argv[]) {
+    // With no argument the empty name is opened, which fails as a missing file.
+    FILE* in = fopen(argc > 1 ? argv[1] : "", "r");
+    if (!in) {
+        perror("Failed to open input file!");
+        return 1;
+    }
+    common::for_each_piece<8>(in, [](const char* piece) { puts(piece); });
+    fclose(in);
+    return 0;
+}
