@@ -9,15 +9,20 @@ namespace common {
 // Whether `src` with its terminator fits in an N-byte array (reads at most N bytes of it).
 template <size_t N> inline bool fits(const char (&)[N], const char* src) { return strnlen(src, N) < N; }
 
-// Copies at most N-1 bytes of `src` and a terminator into `dst`; returns the
-// number of bytes copied before the terminator (shorter than strlen(src) when
-// the text was cut).
-template <size_t N> inline size_t copy_bounded(char (&dst)[N], const char* src) {
-    size_t n = strnlen(src, N - 1);
+// Copies at most size-1 bytes of `src` and a terminator into the block of
+// `size` bytes (size >= 1) at `dst`, such as a heap block; returns the number
+// of bytes copied before the terminator.
+inline size_t copy_bounded(char* dst, size_t size, const char* src) {
+    size_t n = strnlen(src, size - 1);
     memcpy(dst, src, n);
     dst[n] = '\0';
     return n;
 }
+
+// Copies at most N-1 bytes of `src` and a terminator into `dst`; returns the
+// number of bytes copied before the terminator (shorter than strlen(src) when
+// the text was cut).
+template <size_t N> inline size_t copy_bounded(char (&dst)[N], const char* src) { return copy_bounded(dst, N, src); }
 
 // Appends at most what still fits of `src` to the text in `dst`; returns the
 // new length.

@@ -4,6 +4,7 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <time.h>
@@ -141,6 +142,10 @@ Outcome run(const Run& r) {
         dup2(out[1], 1);
         dup2(err[1], 2);
         if (chdir(dir.c_str()) != 0) _exit(126);
+        if (r.data_limit != 0) {
+            rlimit rl{r.data_limit, r.data_limit};
+            setrlimit(RLIMIT_DATA, &rl);
+        }
         signal(SIGPIPE, SIG_DFL);
         execv(path.c_str(), argv.data());
         _exit(127);

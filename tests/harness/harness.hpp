@@ -26,6 +26,7 @@ struct Run {
     Files files;                         // created in the scratch directory first
     std::vector<std::string> dirs;       // directories created there first
     double timeout_seconds = 20;         // the run is killed after this long
+    unsigned long data_limit = 0;        // RLIMIT_DATA for the program in bytes; 0: none
 };
 
 struct Outcome {

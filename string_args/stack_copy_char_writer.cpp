@@ -1,0 +1,16 @@
+// Copies its one argument into a 100-byte buffer and writes the copy one
+// character at a time, then a newline. An argument of 100 bytes or more does
+// not fit and is cut to its first 99.
+#include <cstdio>
+
+#include "common/args.hpp"
+#include "common/copy.hpp"
+
+int main(int argc, char* argv[]) {
+    if (!common::has_args(argc, 1)) return common::usage(1, "Usage: %s input\n", argv[0]);
+    char copy[100];
+    common::copy_bounded(copy, argv[1]);
+    for (const char* p = copy; *p != '\0'; ++p) putchar(*p);
+    putchar('\n');
+    return 0;
+}
