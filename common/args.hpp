@@ -23,6 +23,11 @@ inline constexpr const char* missing_arg = "(null)";
 // argv[i] when the vector has it, else `missing_arg`; never reads past the vector.
 inline const char* arg(int argc, char** argv, int i) { return i < argc ? argv[i] : missing_arg; }
 
+// argv[i] when the vector has it, else the empty text: for programs that
+// convert an argument without checking that it is there, a missing one then
+// converts as text without digits does (to 0) and matches no keyword.
+inline const char* arg_or_empty(int argc, char** argv, int i) { return i < argc ? argv[i] : ""; }
+
 // Writes a refusal (usually a usage line) with formatted output on standard
 // output and gives back `status`, so that a check reads
 //   if (!common::has_args(argc, 1)) return common::usage(1, "Usage: %s <input_file>\n", argv[0]);

@@ -5,7 +5,6 @@
 #include <cstring>
 
 #include "common/args.hpp"
-#include "common/floats.hpp"
 
 int main(int argc, char* argv[]) {
     if (!common::has_at_least(argc, 1)) {
@@ -13,7 +12,7 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     double x = atof(argv[1]);
-    if (strcmp(common::number_arg(argc, argv, 2), "-p") == 0)
+    if (strcmp(common::arg_or_empty(argc, argv, 2), "-p") == 0)
         printf("Result: %lf\n", x - x);
     else
         printf("Result: %lf\n", x + x);

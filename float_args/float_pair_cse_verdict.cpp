@@ -5,11 +5,11 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "common/floats.hpp"
+#include "common/args.hpp"
 
 int main(int argc, char* argv[]) {
-    float a = static_cast<float>(atof(common::number_arg(argc, argv, 1)));
-    float b = static_cast<float>(atof(common::number_arg(argc, argv, 2)));
+    float a = static_cast<float>(atof(common::arg_or_empty(argc, argv, 1)));
+    float b = static_cast<float>(atof(common::arg_or_empty(argc, argv, 2)));
     if (a == -125.0f && b == 128.0f) {
         puts("The inputs are already as far apart in the floating-point range as possible.");
         return 0;

@@ -2,10 +2,10 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "common/floats.hpp"
+#include "common/args.hpp"
 
 int main(int argc, char* argv[]) {
-    double x = atof(common::number_arg(argc, argv, 1));
+    double x = atof(common::arg_or_empty(argc, argv, 1));
     printf("The square of %f is: %f\n", x, x * x);
     return 0;
 }

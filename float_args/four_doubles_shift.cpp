@@ -3,12 +3,12 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "common/floats.hpp"
+#include "common/args.hpp"
 
 int main(int argc, char* argv[]) {
     for (int i = 1; i < argc; ++i) puts(argv[i]);
     double x[4];
-    for (int i = 0; i < 4; ++i) x[i] = atof(common::number_arg(argc, argv, i + 1));
+    for (int i = 0; i < 4; ++i) x[i] = atof(common::arg_or_empty(argc, argv, i + 1));
     for (int i = 0; i < 4; ++i) printf("x[%d] = %f\n", i, x[i]);
     for (int i = 0; i < 4; ++i) printf("y[%d] = %f\n", i, x[i] + 2.0);
     double sum = 0;

@@ -3,14 +3,14 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "common/floats.hpp"
+#include "common/args.hpp"
 #include "common/wrap.hpp"
 
 int main(int argc, char* argv[]) {
     puts("Hello, world!");
-    double x = strtod(common::number_arg(argc, argv, 1), nullptr);
-    int y = common::to_int(strtol(common::number_arg(argc, argv, 2), nullptr, 10));
-    long z = strtol(common::number_arg(argc, argv, 3), nullptr, 10);
+    double x = strtod(common::arg_or_empty(argc, argv, 1), nullptr);
+    int y = common::to_int(strtol(common::arg_or_empty(argc, argv, 2), nullptr, 10));
+    long z = strtol(common::arg_or_empty(argc, argv, 3), nullptr, 10);
     printf("x = %.2f\n", x);
     printf("y = %d\n", y);
     printf("z = %ld\n", z);

@@ -4,16 +4,16 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "common/floats.hpp"
+#include "common/args.hpp"
 #include "common/wrap.hpp"
 
 int main(int argc, char* argv[]) {
-    unsigned int h = static_cast<unsigned int>(strtol(common::number_arg(argc, argv, 1), nullptr, 10));
+    unsigned int h = static_cast<unsigned int>(strtol(common::arg_or_empty(argc, argv, 1), nullptr, 10));
     if (h > 23) {
         printf("Invalid input. Please enter a valid time in the format HHMM.");
         return 0;
     }
-    double m = atof(common::number_arg(argc, argv, 2));
+    double m = atof(common::arg_or_empty(argc, argv, 2));
     printf("It's %d:%02d am/pm.\n", static_cast<int>(h), common::trunc_to_int(m));
     return 0;
 }

@@ -4,12 +4,12 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "common/floats.hpp"
+#include "common/args.hpp"
 #include "common/wrap.hpp"
 
 int main(int argc, char* argv[]) {
-    int a = atoi(common::number_arg(argc, argv, 1));
-    int b = common::trunc_to_int(strtof(common::number_arg(argc, argv, 2), nullptr));
+    int a = atoi(common::arg_or_empty(argc, argv, 1));
+    int b = common::trunc_to_int(strtof(common::arg_or_empty(argc, argv, 2), nullptr));
     if (a >= 1 && b < 0) {
         // -2147483648 negated has no int value and stays -2147483648.
         int offset = common::trunc_to_int(-static_cast<double>(b));

@@ -3,11 +3,11 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "common/floats.hpp"
+#include "common/args.hpp"
 
 int main(int argc, char* argv[]) {
-    int n = atoi(common::number_arg(argc, argv, 1));
-    double d = atof(common::number_arg(argc, argv, 2));
+    int n = atoi(common::arg_or_empty(argc, argv, 1));
+    double d = atof(common::arg_or_empty(argc, argv, 2));
     if (n & 1)
         printf("%d is odd.\n", n);
     else

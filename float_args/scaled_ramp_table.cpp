@@ -5,12 +5,11 @@
 #include <cstdlib>
 
 #include "common/args.hpp"
-#include "common/floats.hpp"
 
 int main(int argc, char* argv[]) {
     if (!common::has_at_least(argc, 1)) return common::usage_err(1, "Error: Missing required header files.\n");
     long v = static_cast<long>(strtoll(argv[1], nullptr, 10));
-    double d = strtod(common::number_arg(argc, argv, 2), nullptr);
+    double d = strtod(common::arg_or_empty(argc, argv, 2), nullptr);
     for (int i = 0; i < 32; ++i) {
         long double value = static_cast<long double>(v) * d + i;
         printf("%ld, %.2Lf\n", v, value);

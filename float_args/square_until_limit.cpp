@@ -5,10 +5,10 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "common/floats.hpp"
+#include "common/args.hpp"
 
 int main(int argc, char* argv[]) {
-    double x = strtod(common::number_arg(argc, argv, 1), nullptr);
+    double x = strtod(common::arg_or_empty(argc, argv, 1), nullptr);
     for (int i = 0; i < 1000000; ++i) {
         if (x > 1) x *= x;
     }
