@@ -1,0 +1,35 @@
+// Conversions of argument text to int with a defined result for every text:
+// no digits, a sign, trailing letters, leading white space, values far beyond
+// int's range.
+#pragma once
+
+#include <cctype>
+#include <cstdio>
+#include <cstdlib>
+
+#include "common/wrap.hpp"
+
+namespace common {
+
+// atoi. The C library computes it as (int) strtol(s, NULL, 10): a value beyond
+// int's range keeps the low 32 bits of strtol's result, itself held at
+// LONG_MIN / LONG_MAX past long's range. The same without an out-of-range
+// conversion.
+inline int atoi_int(const char* s) { return to_int(strtol(s, nullptr, 10)); }
+
+// sscanf(s, "%d", value): 1 when s holds, after optional white space, an
+// optional sign and at least one decimal digit; the value is then strtol's
+// result cut to its low 32 bits, as the C library stores it. 0 when the text
+// has no number where one should start, EOF when nothing but white space is
+// left; in both cases *value is left as it was.
+inline int sscanf_int(const char* s, int* value) {
+    while (isspace(static_cast<unsigned char>(*s))) s++;
+    if (*s == '\0') return EOF;
+    char* end;
+    long v = strtol(s, &end, 10);
+    if (end == s) return 0;
+    *value = to_int(v);
+    return 1;
+}
+
+}  // namespace common

@@ -1,0 +1,17 @@
+// Squares a non-negative n in wrapping int arithmetic.
+#include <cstdio>
+
+#include "common/args.hpp"
+#include "common/intconv.hpp"
+#include "common/wrap.hpp"
+
+int main(int argc, char* argv[]) {
+    if (!common::has_args(argc, 1)) return common::usage(1, "Usage: %s integer\n", argv[0]);
+    int n = common::atoi_int(argv[1]);
+    if (n < 0) {
+        puts("Invalid input. Please enter a non-negative integer.");
+        return 1;
+    }
+    printf("The square of %d is %d.\n", n, common::wrap_mul(n, n));
+    return 0;
+}
