@@ -1,0 +1,13 @@
+// Prints its integer argument and its square (wrapping at 32 bits), with no
+// newline after the line.
+#include <cstdio>
+
+#include "common/args.hpp"
+#include "common/intconv.hpp"
+
+int main(int argc, char* argv[]) {
+    if (!common::has_args(argc, 1)) return common::usage(1, "Usage: %s <num>\n", argv[0]);
+    int v = common::atoi_int(argv[1]);
+    printf("Square of %d = %d", v, common::wrap_mul(v, v));
+    return 0;
+}

@@ -1,0 +1,15 @@
+// Prints its integer argument and its square (wrapping at 32 bits).
+#include <cstdio>
+
+#include "common/args.hpp"
+#include "common/intconv.hpp"
+
+int main(int argc, char* argv[]) {
+    if (!common::has_args(argc, 1)) {
+        puts("Please provide an integer as input.");
+        return 1;
+    }
+    int v = common::atoi_int(argv[1]);
+    printf("The square of %d is %d.\n", v, common::wrap_mul(v, v));
+    return 0;
+}
