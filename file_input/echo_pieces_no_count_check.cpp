@@ -2,13 +2,19 @@
 // 7 bytes, so a piece that ends a line is followed by an empty line.
 // Arguments are not counted: later ones are ignored, and with none there is
 // no file.
+#include <cerrno>
 #include <cstdio>
 
 #include "common/lines.hpp"
 
 int main(int argc, char* argv[]) {
-    // With no argument the empty name is opened, which fails as a missing file.
-    FILE* in = fopen(argc > 1 ? argv[1] : "", "r");
+    // With no argument the name is the null entry that ends the vector; the
+    // system refuses to open it with EFAULT, so that is the error reported.
+    FILE* in = nullptr;
+    if (argc > 1)
+        in = fopen(argv[1], "r");
+    else
+        errno = EFAULT;
     if (!in) {
         perror("Failed to open input file!");
         return 1;

@@ -205,8 +205,11 @@ std::vector<Case> trait_cases() {
          .status = 1},
 
         {.program = "echo_lines_no_count_check", .out = "Error: could not open file.\n", .status = 1},
-        {.program = "echo_pieces_no_count_check", .err = "Failed to open input file!: No such file or directory\n",
-         .status = 1},
+        {.program = "echo_pieces_no_count_check", .err = "Failed to open input file!: Bad address\n", .status = 1,
+         .note = "no argument: the null name is refused as a bad address"},
+        {.program = "echo_pieces_no_count_check", .args = {""}, .err = "Failed to open input file!: No such file or directory\n",
+         .status = 1, .note = "an empty name is a missing file"},
+        {.program = "echo_lines_no_count_check", .args = {""}, .out = "Error: could not open file.\n", .status = 1},
 
         {.program = "echo_lines_stripped", .out = "Usage: ./echo_lines_stripped <input_file>", .status = 255},
         {.program = "echo_lines_stripped", .args = {"t", "b", "c", "d", "e"}, .err = "Usage: ./echo_lines_stripped <input_file>\n",
