@@ -1,6 +1,6 @@
 // Prints 32 lines of v and v * d + i (i = 0 to 31) in extended precision, then
-// ends with a closing line, or with an error when there are only one or two
-// arguments. A missing d counts as 0.
+// ends with an error when there are exactly two arguments and with a closing
+// line for any other count. A missing d counts as 0.
 #include <cstdio>
 #include <cstdlib>
 
@@ -14,7 +14,7 @@ int main(int argc, char* argv[]) {
         long double value = static_cast<long double>(v) * d + i;
         printf("%ld, %.2Lf\n", v, value);
     }
-    if (argc <= 3) return common::usage_err(1, "Error: Missing required data.\n");
+    if (common::has_args(argc, 2)) return common::usage_err(1, "Error: Missing required data.\n");
     puts("Program complete.");
     exit(0);
 }
