@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "common/args.hpp"
+#include "common/intconv.hpp"
 #include "common/wrap.hpp"
 
 int main(int argc, char* argv[]) {
@@ -14,7 +15,7 @@ int main(int argc, char* argv[]) {
         puts("Invalid input. Please enter a valid number.");
         return 1;
     }
-    int n = atoi(argv[1]);
+    int n = common::atoi_int(argv[1]);
     for (int i = 0; i < n; ++i) {
         printf("%d ", common::trunc_to_int(term));
         term *= 2;

@@ -5,10 +5,11 @@
 #include <cstdlib>
 
 #include "common/args.hpp"
+#include "common/intconv.hpp"
 #include "common/wrap.hpp"
 
 int main(int argc, char* argv[]) {
-    int a = atoi(common::arg_or_empty(argc, argv, 1));
+    int a = common::atoi_int(common::arg_or_empty(argc, argv, 1));
     int b = common::trunc_to_int(strtof(common::arg_or_empty(argc, argv, 2), nullptr));
     if (a >= 1 && b < 0) {
         // -2147483648 negated has no int value and stays -2147483648.

@@ -4,9 +4,10 @@
 #include <cstdlib>
 
 #include "common/args.hpp"
+#include "common/intconv.hpp"
 
 int main(int argc, char* argv[]) {
-    int n = atoi(common::arg_or_empty(argc, argv, 1));
+    int n = common::atoi_int(common::arg_or_empty(argc, argv, 1));
     double d = atof(common::arg_or_empty(argc, argv, 2));
     if (n & 1)
         printf("%d is odd.\n", n);
