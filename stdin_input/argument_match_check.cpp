@@ -1,6 +1,6 @@
 // Reads a number and says whether the first argument, taken as an integer,
-// equals it. A number that cannot be read is 0; a missing argument never
-// matches and shows as "(null)".
+// equals it. A number that cannot be read is 0; a missing argument counts as 0
+// and shows as "(null)".
 #include <cstdio>
 #include <cstdlib>
 
@@ -14,7 +14,7 @@ int main(int argc, char* argv[]) {
     common::scan_int(v);
 
     const char* text = common::arg(argc, argv, 1);
-    if (argc >= 2 && common::to_int(strtol(argv[1], nullptr, 10)) == v)
+    if (common::to_int(strtol(common::arg_or_empty(argc, argv, 1), nullptr, 10)) == v)
         printf("%s is a valid input number.", text);
     else
         printf("%s is not a valid input number. Please enter an integer.", text);
