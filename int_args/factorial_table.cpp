@@ -1,8 +1,9 @@
-// Builds the table 0!, 1!, ..., n! in wrapping int arithmetic, each entry
-// from the one before, and prints it one entry a line. A negative n prints
+// Prints the table 0!, 1!, ..., n! in wrapping int arithmetic, each entry
+// from the one before, one entry a line. Each entry is printed as soon as it
+// is made, so only the last one is kept: any n, up to INT_MAX, runs without a
+// heap block of n+1 ints that could fail to allocate. A negative n prints
 // nothing; a missing argument reads as 0.
 #include <cstdio>
-#include <cstdlib>
 
 #include "common/args.hpp"
 #include "common/intconv.hpp"
@@ -10,18 +11,12 @@
 
 int main(int argc, char* argv[]) {
     int n = common::atoi_int(common::arg_or_empty(argc, argv, 1));
-    if (n < 0) return 0;
-    // n+1 entries on the heap: the count is taken in size_t, where n = INT_MAX
-    // still fits, and a table too large for memory is reported, not written.
-    size_t count = static_cast<size_t>(n) + 1;
-    int* table = static_cast<int*>(malloc(count * sizeof(int)));
-    if (table == nullptr) {
-        perror("malloc");
-        return 1;
+    int entry = 1;
+    if (n >= 0) printf("%d\n", entry);
+    // The counter is wider than int so that n = INT_MAX ends the loop.
+    for (long long i = 1; i <= n; i++) {
+        entry = common::wrap_mul(entry, static_cast<int>(i));
+        printf("%d\n", entry);
     }
-    table[0] = 1;
-    for (size_t i = 1; i < count; i++) table[i] = common::wrap_mul(table[i - 1], static_cast<int>(i));
-    for (size_t i = 0; i < count; i++) printf("%d\n", table[i]);
-    free(table);
     return 0;
 }
