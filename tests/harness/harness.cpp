@@ -98,6 +98,8 @@ void drain(int& fd, std::string& into) {
 
 }  // namespace
 
+const bool programs_sanitized = CORPUS_SANITIZE != 0;
+
 std::string Outcome::describe() const {
     if (timed_out) return "timed out";
     if (signal != 0) return "signal " + std::to_string(signal) + " (" + strsignal(signal) + ")";

@@ -29,6 +29,10 @@ struct Run {
     unsigned long data_limit = 0;        // RLIMIT_DATA for the program in bytes; 0: none
 };
 
+// Whether the programs were built with the sanitizers, whose runtime cannot
+// start under a data limit: tests that set Run::data_limit skip themselves then.
+extern const bool programs_sanitized;
+
 struct Outcome {
     std::string out;       // standard output, byte for byte
     std::string err;       // standard error, byte for byte

@@ -429,18 +429,10 @@ TEST(SumsProductsPowersLoops, LongSeries) {
     EXPECT_TRUE(o.out.ends_with("\n0\n0\n"));
 }
 
-#if defined(__SANITIZE_ADDRESS__)
-constexpr bool sanitized = true;
-#elif defined(__has_feature)
-constexpr bool sanitized = __has_feature(address_sanitizer);
-#else
-constexpr bool sanitized = false;
-#endif
-
 // A long table is printed whole even where memory for n+1 ints at once is not
 // to be had: 5 000 001 entries (20 MB of ints) under a 16 MiB data limit.
 TEST(SumsProductsPowersLoops, LongTableUnderMemoryLimit) {
-    if (sanitized) GTEST_SKIP() << "the sanitizer runtime cannot start under a data limit";
+    if (harness::programs_sanitized) GTEST_SKIP() << "the sanitizer runtime cannot start under a data limit";
     harness::Outcome o = harness::run({.program = "factorial_table", .args = {"5000000"}, .data_limit = 16UL << 20});
     EXPECT_EQ(o.status, 0) << o.describe();
     EXPECT_EQ(o.err, "");

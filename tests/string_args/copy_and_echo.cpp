@@ -228,9 +228,7 @@ const std::vector<Case> member_table = member_cases();
 bool started(const harness::Outcome& o) { return o.status >= 0 && o.status != 127; }
 
 harness::Outcome run_limited(const std::string& program, const std::vector<std::string>& args, rlim_t limit) {
-    harness::Run r{.program = program, .args = args};
-    r.data_limit = limit;
-    return harness::run(r);
+    return harness::run({.program = program, .args = args, .data_limit = limit});
 }
 
 harness::Outcome run_at_smallest_limit(const std::string& program, const std::vector<std::string>& args) {
@@ -284,21 +282,13 @@ const Failure failures[] = {
     {"dup_stack_copy_puts", {"abc"}, "", no_strdup, 1},
 };
 
-#if defined(__SANITIZE_ADDRESS__)
-constexpr bool sanitized = true;
-#elif defined(__has_feature)
-constexpr bool sanitized = __has_feature(address_sanitizer);
-#else
-constexpr bool sanitized = false;
-#endif
-
 }  // namespace
 
 HARNESS_TABLE(CopyEchoes, copier_table);
 HARNESS_TABLE(CopyEchoMembers, member_table);
 
 TEST(CopyEchoAllocation, FailuresAreReported) {
-    if (sanitized) GTEST_SKIP() << "the sanitizer runtime cannot start under a data limit";
+    if (harness::programs_sanitized) GTEST_SKIP() << "the sanitizer runtime cannot start under a data limit";
     for (const Failure& f : failures) {
         SCOPED_TRACE(f.program);
         harness::Outcome r = run_at_smallest_limit(f.program, f.args);
