@@ -298,4 +298,27 @@ std::string case_name(const ::testing::TestParamInfo<Case>& info) {
     return n + "_" + std::to_string(info.index);
 }
 
+std::string case_name(const ::testing::TestParamInfo<Run>& info) {
+    std::string n;
+    for (char ch : info.param.program) n += (isalnum(static_cast<unsigned char>(ch)) ? ch : '_');
+    return n + "_" + std::to_string(info.index);
+}
+
+void PrintTo(const Run& r, std::ostream* os) {
+    std::string who = r.program;
+    for (const auto& a : r.args) who += " '" + escape(a.size() > 40 ? a.substr(0, 40) + "..." : a) + "'";
+    *os << who;
+}
+
+void probe(const Run& r) {
+    Outcome o = run(r);
+    std::ostringstream who;
+    PrintTo(r, &who);
+    SCOPED_TRACE(who.str());
+    EXPECT_FALSE(o.timed_out) << "timed out";
+    EXPECT_EQ(o.signal, 0) << o.describe();
+    EXPECT_EQ(o.err.find("Sanitizer"), std::string::npos) << o.err;
+    EXPECT_EQ(o.err.find("runtime error"), std::string::npos) << o.err;
+}
+
 }  // namespace harness

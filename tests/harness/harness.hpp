@@ -76,6 +76,12 @@ void PrintTo(const Case& c, std::ostream* os);
 
 // gtest parameter names: "<program>_<row>".
 std::string case_name(const ::testing::TestParamInfo<Case>& info);
+std::string case_name(const ::testing::TestParamInfo<Run>& info);
+
+// Runs a program with texts at the extremes and fails unless it ends
+// normally: no signal, no time-out, no sanitizer report. Its output is not checked.
+void probe(const Run& r);
+void PrintTo(const Run& r, std::ostream* os);
 
 // Byte-string helpers for building inputs.
 std::string repeat(const std::string& piece, size_t times);
@@ -89,3 +95,20 @@ std::string escape(const std::string& bytes);
     class suite : public ::testing::TestWithParam<::harness::Case> {};            \
     TEST_P(suite, Behaves) { ::harness::check(GetParam()); }                      \
     INSTANTIATE_TEST_SUITE_P(All, suite, ::testing::ValuesIn(table), ::harness::case_name)
+
+// A test that is not a table: PROGRAM_TEST(Suite, Name, "program") is a TEST
+// that belongs to the named program (its CTest entry runs it).
+// HARNESS_PROBES(Suite, runs) probes every Run of the vector `runs` as its own test.
+#define HARNESS_PROBES(suite, table)                                              \
+    class suite : public ::testing::TestWithParam<::harness::Run> {};             \
+    TEST_P(suite, EndsNormally) { ::harness::probe(GetParam()); }                 \
+    INSTANTIATE_TEST_SUITE_P(All, suite, ::testing::ValuesIn(table), ::harness::case_name)
+
+#define PROGRAM_TEST(suite, name, program) TEST(suite, name)
+
+// Extra CTest labels for a program, read from the test file at configure time:
+// HARNESS_LABELS(program, timing nondeterministic slow) on a line of its own.
+// timing: it sleeps or measures time; nondeterministic: its output is meant to
+// vary (clock, random numbers), so reports keep no hash of it; slow: it takes
+// seconds.
+#define HARNESS_LABELS(program, ...)
