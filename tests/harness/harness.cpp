@@ -298,11 +298,6 @@ std::string case_name(const ::testing::TestParamInfo<Case>& info) {
     return n + "_" + std::to_string(info.index);
 }
 
-std::string case_name(const ::testing::TestParamInfo<Run>& info) {
-    std::string n;
-    for (char ch : info.param.program) n += (isalnum(static_cast<unsigned char>(ch)) ? ch : '_');
-    return n + "_" + std::to_string(info.index);
-}
 
 void PrintTo(const Run& r, std::ostream* os) {
     std::string who = r.program;

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <map>
 #include <optional>
 #include <string>
@@ -76,7 +77,6 @@ void PrintTo(const Case& c, std::ostream* os);
 
 // gtest parameter names: "<program>_<row>".
 std::string case_name(const ::testing::TestParamInfo<Case>& info);
-std::string case_name(const ::testing::TestParamInfo<Run>& info);
 
 // Runs a program with texts at the extremes and fails unless it ends
 // normally: no signal, no time-out, no sanitizer report. Its output is not checked.
@@ -89,12 +89,24 @@ std::string escape(const std::string& bytes);
 
 }  // namespace harness
 
+namespace harness {
+inline std::string program_name(const char* p) { return p; }
+inline std::string program_name(const std::string& p) { return p; }
+template <class T> std::string program_name(const T& row) { return program_name(row.program); }
+// gtest parameter names: "<program>_<row>".
+template <class T> std::string case_name_of(const ::testing::TestParamInfo<T>& info) {
+    std::string n;
+    for (char ch : program_name(info.param)) n += (isalnum(static_cast<unsigned char>(ch)) ? ch : '_');
+    return n + "_" + std::to_string(info.index);
+}
+}  // namespace harness
+
 // Declares a table-driven test suite: HARNESS_TABLE(Suite, cases) runs every
 // Case of the vector `cases` as its own test.
 #define HARNESS_TABLE(suite, table)                                               \
     class suite : public ::testing::TestWithParam<::harness::Case> {};            \
     TEST_P(suite, Behaves) { ::harness::check(GetParam()); }                      \
-    INSTANTIATE_TEST_SUITE_P(All, suite, ::testing::ValuesIn(table), ::harness::case_name)
+    INSTANTIATE_TEST_SUITE_P(All, suite, ::testing::ValuesIn(table), ::harness::case_name_of<::harness::Case>)
 
 // A test that is not a table: PROGRAM_TEST(Suite, Name, "program") is a TEST
 // that belongs to the named program (its CTest entry runs it).
@@ -102,7 +114,7 @@ std::string escape(const std::string& bytes);
 #define HARNESS_PROBES(suite, table)                                              \
     class suite : public ::testing::TestWithParam<::harness::Run> {};             \
     TEST_P(suite, EndsNormally) { ::harness::probe(GetParam()); }                 \
-    INSTANTIATE_TEST_SUITE_P(All, suite, ::testing::ValuesIn(table), ::harness::case_name)
+    INSTANTIATE_TEST_SUITE_P(All, suite, ::testing::ValuesIn(table), ::harness::case_name_of<::harness::Run>)
 
 #define PROGRAM_TEST(suite, name, program) TEST(suite, name)
 
