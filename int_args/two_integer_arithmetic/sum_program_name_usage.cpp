@@ -1,0 +1,17 @@
+// Prints two integer arguments and their wrapping sum.
+#include <cstdio>
+
+#include "common/args.hpp"
+#include "common/intconv.hpp"
+#include "common/wrap.hpp"
+
+int main(int argc, char* argv[]) {
+    if (!common::has_args(argc, 2)) {
+        puts("Usage: program_name input1 input2");
+        return 1;
+    }
+    int a = common::atoi_int(argv[1]);
+    int b = common::atoi_int(argv[2]);
+    printf("The sum of %d and %d is %d\n", a, b, common::wrap_add(a, b));
+    return 0;
+}

@@ -1,0 +1,14 @@
+// Adds two integers read with strtol (base 10) and prints the low 32 bits of
+// the sum. Missing arguments read as 0.
+#include <cstdio>
+#include <cstdlib>
+
+#include "common/args.hpp"
+#include "common/wrap.hpp"
+
+int main(int argc, char* argv[]) {
+    long a = strtol(common::arg_or_empty(argc, argv, 1), nullptr, 10);
+    long b = strtol(common::arg_or_empty(argc, argv, 2), nullptr, 10);
+    printf("The sum is: %d\n", common::to_int(common::wrap_add(a, b)));
+    return 0;
+}
