@@ -223,10 +223,17 @@ harness::Outcome quick(const std::string& program, std::vector<std::string> args
 
 }  // namespace
 
+// Clock, sleep and random-number programs.
+HARNESS_LABELS(timed_argument_sum, timing nondeterministic)
+HARNESS_LABELS(rand_burn_timer, timing nondeterministic)
+HARNESS_LABELS(unseeded_random_digit, nondeterministic)
+HARNESS_LABELS(hello_sleep_loop, timing)
+HARNESS_LABELS(sleep_seconds, timing slow)
+
 HARNESS_TABLE(KeywordDispatchers, keyword_table);
 HARNESS_TABLE(ServiceRefusals, service_table);
 
-TEST(TimedArgumentSum, SumsAtMostNineArguments) {
+PROGRAM_TEST(TimedArgumentSum, SumsAtMostNineArguments, "timed_argument_sum") {
     struct Row {
         std::vector<std::string> args;
         std::string sum, result;
@@ -258,7 +265,7 @@ TEST(TimedArgumentSum, SumsAtMostNineArguments) {
     }
 }
 
-TEST(RandBurnTimer, ReportsWholeSeconds) {
+PROGRAM_TEST(RandBurnTimer, ReportsWholeSeconds, "rand_burn_timer") {
     const std::regex line("Elapsed time: ([0-9]+)\\.000000 seconds\n");
     for (const std::string& n : std::vector<std::string>{"0", "1000", "-5", "", "abc", int_min, huge, "4294967296"}) {
         harness::Outcome o = quick("rand_burn_timer", {n});
@@ -270,7 +277,7 @@ TEST(RandBurnTimer, ReportsWholeSeconds) {
     }
 }
 
-TEST(UnseededRandomDigit, SameValueFromOneToTenOnEveryRun) {
+PROGRAM_TEST(UnseededRandomDigit, SameValueFromOneToTenOnEveryRun, "unseeded_random_digit") {
     const std::regex line("Random Number: ([0-9]+)\n");
     std::string first;
     for (std::vector<std::string> args : {std::vector<std::string>{}, {"5"}, {huge}, {"abc", "x"}, {""}}) {
@@ -287,7 +294,7 @@ TEST(UnseededRandomDigit, SameValueFromOneToTenOnEveryRun) {
     }
 }
 
-TEST(HelloSleepLoop, GreetsThenPausesASecond) {
+PROGRAM_TEST(HelloSleepLoop, GreetsThenPausesASecond, "hello_sleep_loop") {
     auto start = std::chrono::steady_clock::now();
     harness::Outcome o = quick("hello_sleep_loop", {"1"});
     double took = seconds_since(start);
@@ -297,7 +304,7 @@ TEST(HelloSleepLoop, GreetsThenPausesASecond) {
     EXPECT_GE(took, 0.95);
 }
 
-TEST(SleepSeconds, SleepsTheGivenSeconds) {
+PROGRAM_TEST(SleepSeconds, SleepsTheGivenSeconds, "sleep_seconds") {
     auto start = std::chrono::steady_clock::now();
     harness::Outcome o = quick("sleep_seconds", {"1"});
     double took = seconds_since(start);
@@ -307,7 +314,7 @@ TEST(SleepSeconds, SleepsTheGivenSeconds) {
     EXPECT_GE(took, 0.95);
 }
 
-TEST(SleepSeconds, NegativeAndNonNumericCountsDoNotSleep) {
+PROGRAM_TEST(SleepSeconds, NegativeAndNonNumericCountsDoNotSleep, "sleep_seconds") {
     // A negative count must not turn into a sleep of billions of seconds.
     const std::vector<std::string> delays = {"0", "-1", "-4294967295", "", "abc", int_min, "-" + huge};
     for (const std::string& delay : delays) {
@@ -321,7 +328,7 @@ TEST(SleepSeconds, NegativeAndNonNumericCountsDoNotSleep) {
     }
 }
 
-TEST(SleepSeconds, LargeCountsKeepTheirLow32Bits) {
+PROGRAM_TEST(SleepSeconds, LargeCountsKeepTheirLow32Bits, "sleep_seconds") {
     // 2^32 seconds is a count of 0 for sleep, 2^32 + 1 a count of 1 second;
     // 2^32 - 1 is a real sleep of about 136 years.
     auto start = std::chrono::steady_clock::now();

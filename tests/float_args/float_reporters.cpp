@@ -278,7 +278,7 @@ const char* const bounded[] = {
 HARNESS_TABLE(FloatRefusals, refusals);
 HARNESS_TABLE(FloatReporters, members);
 
-TEST(FloatExtremes, EndNormally) {
+HARNESS_EACH(FloatExtremes, EndNormally, bounded) {
     const std::vector<std::vector<std::string>> arg_sets = {
         {},
         {""},
@@ -290,7 +290,8 @@ TEST(FloatExtremes, EndNormally) {
         {"1e400", "-1e400", "+", "nan"},
         {"0x1p1023", "-nan", "/", "0x1p-1074", "1", "2", "3", "4", "5", "6"},
     };
-    for (const char* program : bounded) {
+    const char* program = GetParam();
+    {
         for (const auto& args : arg_sets) {
             harness::Outcome o = harness::run({.program = program, .args = args});
             std::string what = std::string(program) + " with " + std::to_string(args.size()) + " arguments";
@@ -301,8 +302,13 @@ TEST(FloatExtremes, EndNormally) {
             EXPECT_EQ(o.err.find("Sanitizer"), std::string::npos) << what << ": " << o.err;
         }
     }
-    // The two counting programs at the extremes that keep them short.
-    for (const char* program : {"doubling_series_print", "truncated_countdown"}) {
+}
+
+// The two counting programs at the extremes that keep them short.
+const char* const counting[] = {"doubling_series_print", "truncated_countdown"};
+HARNESS_EACH(FloatCountingExtremes, EndNormally, counting) {
+    const char* program = GetParam();
+    {
         for (const std::string& arg : {std::string("-2147483648"), twenty_digits, long_digits, std::string("-1e400")}) {
             harness::Outcome o = harness::run({.program = program, .args = {arg}});
             EXPECT_EQ(o.signal, 0) << program << " " << arg.substr(0, 20);

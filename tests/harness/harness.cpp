@@ -98,7 +98,113 @@ void drain(int& fd, std::string& into) {
 
 }  // namespace
 
-const bool programs_sanitized = CORPUS_SANITIZE != 0;
+const bool programs_sanitized = [] {
+    // Programs checked through CORPUS_BIN were built elsewhere: CORPUS_SANITIZED=1 says they have the sanitizers.
+    if (const char* s = getenv("CORPUS_SANITIZED")) return *s == '1';
+    if (getenv("CORPUS_BIN")) return false;
+    return CORPUS_SANITIZE != 0;
+}();
+
+namespace {
+
+// The folder of the programs under test: CORPUS_BIN, else this build's bin/.
+std::string bin_dir() {
+    const char* env = getenv("CORPUS_BIN");
+    if (!env || !*env) return CORPUS_BIN_DIR;
+    // The program runs in a scratch directory: a relative folder is made absolute first.
+    char* full = realpath(env, nullptr);
+    std::string dir = full ? full : env;
+    free(full);
+    return dir;
+}
+
+// CORPUS_RUN_UNDER, split at spaces: the command put before every program run.
+std::vector<std::string> run_under() {
+    std::vector<std::string> words;
+    const char* env = getenv("CORPUS_RUN_UNDER");
+    std::string w;
+    for (const char* p = env ? env : ""; ; ++p) {
+        if (*p == ' ' || *p == '\0') {
+            if (!w.empty()) words.push_back(w);
+            w.clear();
+            if (*p == '\0') break;
+        } else {
+            w += *p;
+        }
+    }
+    return words;
+}
+
+std::string json_string(const std::string& bytes) {
+    std::string s = "\"";
+    for (unsigned char c : bytes) {
+        if (c == '"' || c == '\\') {
+            s += '\\';
+            s += static_cast<char>(c);
+        } else if (c < 0x20 || c >= 0x7f) {
+            char b[8];
+            snprintf(b, sizeof b, "\\u%04x", c);
+            s += b;
+        } else {
+            s += static_cast<char>(c);
+        }
+    }
+    return s + "\"";
+}
+
+// With CORPUS_RECORD set to a folder, every run is appended to
+// <folder>/<program>.jsonl as one JSON line: the test, the command line and
+// input, and everything the program did. Bytes are written as code points 0-255.
+void record(const Run& r, const std::vector<std::string>& words, const Outcome& o) {
+    const char* dir = getenv("CORPUS_RECORD");
+    if (!dir || !*dir) return;
+    // Runs under a data limit probe where this build's allocations start to
+    // fail, which differs from build to build: they are checked, not recorded.
+    if (r.data_limit != 0) return;
+    const ::testing::TestInfo* t = ::testing::UnitTest::GetInstance()->current_test_info();
+    std::string test = t ? std::string(t->test_suite_name()) + "." + t->name() : "";
+    std::string line = "{\"test\":" + json_string(test) + ",\"argv\":[";
+    for (size_t i = 0; i < words.size(); ++i) line += (i ? "," : "") + json_string(words[i]);
+    line += "],\"input\":" + json_string(r.input) + ",\"out\":" + json_string(o.out) +
+            ",\"err\":" + json_string(o.err) + ",\"status\":" + std::to_string(o.status) +
+            ",\"signal\":" + std::to_string(o.signal) + ",\"timed_out\":" + (o.timed_out ? "true" : "false") +
+            ",\"files\":{";
+    bool first = true;
+    for (const auto& [name, bytes] : o.files) {
+        line += (first ? "" : ",") + json_string(name) + ":" + json_string(bytes);
+        first = false;
+    }
+    line += "}}\n";
+    std::string path = std::string(dir) + "/" + r.program + ".jsonl";
+    if (FILE* f = fopen(path.c_str(), "ab")) {
+        fwrite(line.data(), 1, line.size(), f);
+        fclose(f);
+    }
+}
+
+std::map<std::string, std::string>& owners() {
+    static std::map<std::string, std::string> m;
+    return m;
+}
+
+}  // namespace
+
+bool own_test(const char* test, const char* program) {
+    owners()[test] = program;
+    return true;
+}
+
+std::string program_of(const ::testing::TestInfo& t) {
+    if (t.value_param()) {
+        // Table rows are named <program>_<row>.
+        std::string n = t.name();
+        n = n.substr(n.find('/') + 1);
+        size_t cut = n.rfind('_');
+        return cut == std::string::npos ? n : n.substr(0, cut);
+    }
+    auto it = owners().find(std::string(t.test_suite_name()) + "." + t.name());
+    return it == owners().end() ? "" : it->second;
+}
 
 std::string Outcome::describe() const {
     if (timed_out) return "timed out";
@@ -108,7 +214,7 @@ std::string Outcome::describe() const {
 
 Outcome run(const Run& r) {
     Outcome o;
-    std::string path = std::string(CORPUS_BIN_DIR) + "/" + r.program;
+    std::string path = bin_dir() + "/" + r.program;
     if (access(path.c_str(), X_OK) != 0) {
         ADD_FAILURE() << "program not built: " << path;
         return o;
@@ -126,8 +232,11 @@ Outcome run(const Run& r) {
     std::vector<std::string> words;
     words.push_back(r.argv0 ? *r.argv0 : "./" + r.program);
     words.insert(words.end(), r.args.begin(), r.args.end());
+    std::vector<std::string> prefix = run_under();
     std::vector<char*> argv;
-    for (auto& w : words) argv.push_back(w.data());
+    for (auto& w : prefix) argv.push_back(w.data());
+    if (!prefix.empty()) argv.push_back(path.data());  // the runner starts the program by its path
+    for (size_t i = prefix.empty() ? 0 : 1; i < words.size(); ++i) argv.push_back(words[i].data());
     argv.push_back(nullptr);
 
     int in[2], out[2], err[2];
@@ -149,7 +258,10 @@ Outcome run(const Run& r) {
             setrlimit(RLIMIT_DATA, &rl);
         }
         signal(SIGPIPE, SIG_DFL);
-        execv(path.c_str(), argv.data());
+        if (prefix.empty())
+            execv(path.c_str(), argv.data());
+        else
+            execvp(argv[0], argv.data());
         _exit(127);
     }
     close(in[0]);
@@ -213,6 +325,7 @@ Outcome run(const Run& r) {
     }
     list_files(dir, "", o.files);
     remove_tree(dir);
+    record(r, words, o);
     return o;
 }
 

@@ -12,6 +12,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 namespace harness {
@@ -116,7 +117,25 @@ template <class T> std::string case_name_of(const ::testing::TestParamInfo<T>& i
     TEST_P(suite, EndsNormally) { ::harness::probe(GetParam()); }                 \
     INSTANTIATE_TEST_SUITE_P(All, suite, ::testing::ValuesIn(table), ::harness::case_name_of<::harness::Run>)
 
-#define PROGRAM_TEST(suite, name, program) TEST(suite, name)
+// A free-form test run once per element of `table` (program names, or rows
+// with a `program` member), each its own test of that program:
+//   HARNESS_EACH(Suite, Name, table) { ... GetParam() ... }
+#define HARNESS_EACH(suite, name, table)                                                                   \
+    class suite : public ::testing::TestWithParam<std::decay_t<decltype((table)[0])>> {};                \
+    INSTANTIATE_TEST_SUITE_P(All, suite, ::testing::ValuesIn(table),                                       \
+                             ::harness::case_name_of<std::decay_t<decltype((table)[0])>>);                  \
+    TEST_P(suite, name)
+
+#define PROGRAM_TEST(suite, name, program)                                                   \
+    [[maybe_unused]] static const bool suite##_##name##_owned = ::harness::own_test(#suite "." #name, program); \
+    TEST(suite, name)
+
+namespace harness {
+// Records that the test "Suite.Name" belongs to `program`.
+bool own_test(const char* test, const char* program);
+// The program a registered test belongs to ("" for a test that names none).
+std::string program_of(const ::testing::TestInfo& t);
+}  // namespace harness
 
 // Extra CTest labels for a program, read from the test file at configure time:
 // HARNESS_LABELS(program, timing nondeterministic slow) on a line of its own.

@@ -379,24 +379,31 @@ HARNESS_TABLE(SumsProductsPowers, value_table);
 
 // Loops that run up to INT_MAX end, with the wrapped results; they take a few
 // seconds under the sanitizers.
-TEST(SumsProductsPowersLoops, RunToIntMax) {
-    const std::pair<harness::Run, std::string> runs[] = {
-        {{.program = "factorial_plain", .args = {"2147483647"}, .timeout_seconds = 120},
-         "The factorial of 2147483647 is 0\n"},
-        {{.program = "limit_sum_long", .args = {"2147483647"}, .timeout_seconds = 120},
-         "Sum of numbers between 1 and 2147483647: 2305843008139952128\n"},
-        {{.program = "even_sum_upto", .args = {"2147483647"}, .timeout_seconds = 120},
-         "The sum of even numbers up to 2147483647 is -1073741824\n"},
-    };
-    for (const auto& [run, out] : runs) {
-        harness::Outcome o = harness::run(run);
-        EXPECT_EQ(o.status, 0) << run.program << ": " << o.describe();
-        EXPECT_TRUE(harness::same_bytes(run.program + " stdout", out, o.out));
-        EXPECT_EQ(o.err, "");
-    }
+struct LongRun {
+    const char* program;
+    const char* arg;
+    const char* out;
+};
+const LongRun long_runs[] = {
+    {"factorial_plain", "2147483647", "The factorial of 2147483647 is 0\n"},
+    {"limit_sum_long", "2147483647", "Sum of numbers between 1 and 2147483647: 2305843008139952128\n"},
+    {"even_sum_upto", "2147483647", "The sum of even numbers up to 2147483647 is -1073741824\n"},
+};
+HARNESS_LABELS(factorial_plain, slow)
+HARNESS_LABELS(limit_sum_long, slow)
+HARNESS_LABELS(even_sum_upto, slow)
+HARNESS_LABELS(million_step_walk, slow)
+HARNESS_LABELS(factorial_table, slow)
+
+HARNESS_EACH(SumsProductsPowersIntMax, RunToIntMax, long_runs) {
+    const LongRun& r = GetParam();
+    harness::Outcome o = harness::run({.program = r.program, .args = {r.arg}, .timeout_seconds = 120});
+    EXPECT_EQ(o.status, 0) << r.program << ": " << o.describe();
+    EXPECT_TRUE(harness::same_bytes(std::string(r.program) + " stdout", r.out, o.out));
+    EXPECT_EQ(o.err, "");
 }
 
-TEST(SumsProductsPowersLoops, MillionStepWalk) {
+PROGRAM_TEST(SumsProductsPowersLoops, MillionStepWalk, "million_step_walk") {
     harness::Outcome o = harness::run({.program = "million_step_walk", .args = {"5"}});
     EXPECT_EQ(o.status, 0) << o.describe();
     EXPECT_TRUE(harness::same_bytes("stdout", "2\n2\n2\n1\n1\n2\n1\n1\n1\n" + harness::repeat("0\n", 999991), o.out));
@@ -413,16 +420,18 @@ TEST(SumsProductsPowersLoops, MillionStepWalk) {
     EXPECT_EQ(std::count(o.out.begin(), o.out.end(), '\n'), 1000000);
 }
 
-TEST(SumsProductsPowersLoops, LongSeries) {
+PROGRAM_TEST(SumsProductsPowersLoops, LongFibonacci, "fibonacci_lines") {
     // 48 Fibonacci lines, wrapping past INT_MAX after 1836311903.
     harness::Outcome o = harness::run({.program = "fibonacci_lines", .args = {"50"}});
     EXPECT_EQ(o.status, 0) << o.describe();
     EXPECT_EQ(std::count(o.out.begin(), o.out.end(), '\n'), 48);
     EXPECT_TRUE(o.out.starts_with("1\n2\n3\n5\n8\n"));
     EXPECT_TRUE(o.out.ends_with("\n1134903170\n1836311903\n-1323752223\n512559680\n-811192543\n"));
+}
 
+PROGRAM_TEST(SumsProductsPowersLoops, LongFactorialTable, "factorial_table") {
     // 100 001 table entries: every factorial from 34! on is 0 in 32 bits.
-    o = harness::run({.program = "factorial_table", .args = {"100000"}});
+    harness::Outcome o = harness::run({.program = "factorial_table", .args = {"100000"}});
     EXPECT_EQ(o.status, 0) << o.describe();
     EXPECT_EQ(std::count(o.out.begin(), o.out.end(), '\n'), 100001);
     EXPECT_TRUE(o.out.starts_with("1\n1\n2\n6\n"));
@@ -431,7 +440,7 @@ TEST(SumsProductsPowersLoops, LongSeries) {
 
 // A long table is printed whole even where memory for n+1 ints at once is not
 // to be had: 5 000 001 entries (20 MB of ints) under a 16 MiB data limit.
-TEST(SumsProductsPowersLoops, LongTableUnderMemoryLimit) {
+PROGRAM_TEST(SumsProductsPowersLoops, LongTableUnderMemoryLimit, "factorial_table") {
     if (harness::programs_sanitized) GTEST_SKIP() << "the sanitizer runtime cannot start under a data limit";
     harness::Outcome o = harness::run({.program = "factorial_table", .args = {"5000000"}, .data_limit = 16UL << 20});
     EXPECT_EQ(o.status, 0) << o.describe();
@@ -443,8 +452,11 @@ TEST(SumsProductsPowersLoops, LongTableUnderMemoryLimit) {
 
 // Every program, given texts at the extremes as each of its arguments, ends
 // normally: no signal, no sanitizer report.
-TEST(SumsProductsPowersLoops, ExtremeTexts) {
-    const std::pair<const char*, int> programs[] = {
+struct Arity {
+    const char* program;
+    int count;  // arguments it takes
+};
+const Arity arities[] = {
         {"range_sum_product", 1}, {"sum_and_factorial_triple", 3}, {"consecutive_products", 1},
         {"limit_sum_long", 1}, {"first_numbers_sum_demo", 1}, {"decimal_digit_sum_gate", 1},
         {"range_step_sum", 2}, {"count_sum_below", 1}, {"digit_sum_scan", 1}, {"triangular_countdown", 2},
@@ -457,9 +469,12 @@ TEST(SumsProductsPowersLoops, ExtremeTexts) {
         {"factorial_exit_usage", 1}, {"digit_sum_report", 1}, {"factor_sum", 1}, {"nonnegative_square", 1},
         {"square_nonnegative_usage", 1}, {"times_ten_report", 1}, {"factorial_nonnegative_bang", 1},
         {"bit_reverse_report", 1},
-    };
+};
+
+HARNESS_EACH(SumsProductsPowersExtremes, ExtremeTexts, arities) {
+    const auto& [program, count] = GetParam();
     const std::string texts[] = {"", "-2147483648", huge, huge_negative, long_five, std::string(10000, 'z')};
-    for (const auto& [program, count] : programs) {
+    {
         for (const std::string& text : texts) {
             harness::Outcome o = harness::run({.program = program, .args = std::vector<std::string>(count, text)});
             EXPECT_EQ(o.signal, 0) << program << " \"" << text.substr(0, 24) << "\": " << o.describe();

@@ -367,7 +367,7 @@ HARNESS_TABLE(LineReads, line_table);
 // Past i = 1073741822 the denominator 2i + 3 no longer fits in an int; the terms
 // must stay near 1/2. The sum is t/2 less about 5.2, give or take the rounding
 // accumulated over a billion additions.
-TEST(FractionSeriesSum, DenominatorsBeyondIntRange) {
+PROGRAM_TEST(FractionSeriesSum, DenominatorsBeyondIntRange, "fraction_series_sum") {
     harness::Outcome o = harness::run({.program = "fraction_series_sum", .input = "1100000000"});
     const std::string head =
         "Enter the number of terms in the sum: The sum of the first 1100000000 terms in the sequence is: ";
