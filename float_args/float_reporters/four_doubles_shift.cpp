@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "common/args.hpp"
+#include "common/fp.hpp"
 
 int main(int argc, char* argv[]) {
     for (int i = 1; i < argc; ++i) puts(argv[i]);
@@ -12,7 +13,7 @@ int main(int argc, char* argv[]) {
     for (int i = 0; i < 4; ++i) printf("x[%d] = %f\n", i, x[i]);
     for (int i = 0; i < 4; ++i) printf("y[%d] = %f\n", i, x[i] + 2.0);
     double sum = 0;
-    for (int i = 0; i < 4; ++i) sum += x[i];
+    for (int i = 0; i < 4; ++i) sum = common::add_in_order(sum, x[i]);
     printf("Sum: %f\n", sum);
     return 0;
 }

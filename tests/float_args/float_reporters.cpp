@@ -234,6 +234,13 @@ const std::vector<Case> members = {
     {.program = "argument_average", .out = "Average: 0.000000\n"},
     {.program = "argument_average", .args = {"2", "4"}, .out = "Average: 2.000000\n"},
     {.program = "argument_average", .args = {"x", "1e3", "0x8"}, .out = "Average: 252.000000\n"},
+    // The first NaN of the sum is the one printed, whatever order the compiler adds in.
+    {.program = "argument_average", .args = {"nan", "-nan"}, .out = "Average: nan\n"},
+    {.program = "argument_average", .args = {"-nan", "nan", "1"}, .out = "Average: -nan\n"},
+    {.program = "argument_average", .args = {"1e400", "-1e400", "nan"}, .out = "Average: -nan\n"},
+    {.program = "four_doubles_shift", .args = {"nan", "-nan"},
+     .out = "nan\n-nan\nx[0] = nan\nx[1] = -nan\nx[2] = 0.000000\nx[3] = 0.000000\n"
+            "y[0] = nan\ny[1] = -nan\ny[2] = 2.000000\ny[3] = 2.000000\nSum: nan\n"},
 
     {.program = "circle_area", .args = {"2.5"}, .out = "The area of the circle is 19.63.\n"},
     {.program = "circle_area", .args = {"-1"}, .out = "The area of the circle is 3.14.\n"},
