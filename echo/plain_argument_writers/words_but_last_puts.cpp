@@ -1,0 +1,7 @@
+// Writes the invocation name and every argument but the last, one per line.
+#include <cstdio>
+
+int main(int argc, char* argv[]) {
+    for (int i = 0; i < argc - 1; i++) puts(argv[i]);
+    return 0;
+}
