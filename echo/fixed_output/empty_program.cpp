@@ -1,0 +1,2 @@
+// Does nothing and ends with status 0.
+int main() { return 0; }

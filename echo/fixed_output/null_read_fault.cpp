@@ -1,0 +1,4 @@
+// Prints nothing and ends with a failure status.
+#include <cstdlib>
+
+int main() { return EXIT_FAILURE; }
