@@ -298,16 +298,14 @@ HARNESS_EACH(FloatExtremes, EndNormally, bounded) {
         {"0x1p1023", "-nan", "/", "0x1p-1074", "1", "2", "3", "4", "5", "6"},
     };
     const char* program = GetParam();
-    {
-        for (const auto& args : arg_sets) {
-            harness::Outcome o = harness::run({.program = program, .args = args});
-            std::string what = std::string(program) + " with " + std::to_string(args.size()) + " arguments";
-            EXPECT_FALSE(o.timed_out) << what;
-            EXPECT_EQ(o.signal, 0) << what;
-            EXPECT_TRUE(o.status == 0 || o.status == 1) << what << ": " << o.describe();
-            EXPECT_EQ(o.err.find("runtime error"), std::string::npos) << what << ": " << o.err;
-            EXPECT_EQ(o.err.find("Sanitizer"), std::string::npos) << what << ": " << o.err;
-        }
+    for (const auto& args : arg_sets) {
+        harness::Outcome o = harness::run({.program = program, .args = args});
+        std::string what = std::string(program) + " with " + std::to_string(args.size()) + " arguments";
+        EXPECT_FALSE(o.timed_out) << what;
+        EXPECT_EQ(o.signal, 0) << what;
+        EXPECT_TRUE(o.status == 0 || o.status == 1) << what << ": " << o.describe();
+        EXPECT_EQ(o.err.find("runtime error"), std::string::npos) << what << ": " << o.err;
+        EXPECT_EQ(o.err.find("Sanitizer"), std::string::npos) << what << ": " << o.err;
     }
 }
 
@@ -315,11 +313,9 @@ HARNESS_EACH(FloatExtremes, EndNormally, bounded) {
 const char* const counting[] = {"doubling_series_print", "truncated_countdown"};
 HARNESS_EACH(FloatCountingExtremes, EndNormally, counting) {
     const char* program = GetParam();
-    {
-        for (const std::string& arg : {std::string("-2147483648"), twenty_digits, long_digits, std::string("-1e400")}) {
-            harness::Outcome o = harness::run({.program = program, .args = {arg}});
-            EXPECT_EQ(o.signal, 0) << program << " " << arg.substr(0, 20);
-            EXPECT_EQ(o.err, "") << program << " " << arg.substr(0, 20);
-        }
+    for (const std::string& arg : {std::string("-2147483648"), twenty_digits, long_digits, std::string("-1e400")}) {
+        harness::Outcome o = harness::run({.program = program, .args = {arg}});
+        EXPECT_EQ(o.signal, 0) << program << " " << arg.substr(0, 20);
+        EXPECT_EQ(o.err, "") << program << " " << arg.substr(0, 20);
     }
 }

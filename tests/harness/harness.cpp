@@ -405,11 +405,6 @@ void check(const Case& c) {
         if (!want.count(name)) ADD_FAILURE() << "unexpected file left behind: " << name;
 }
 
-std::string case_name(const ::testing::TestParamInfo<Case>& info) {
-    std::string n;
-    for (char ch : info.param.program) n += (isalnum(static_cast<unsigned char>(ch)) ? ch : '_');
-    return n + "_" + std::to_string(info.index);
-}
 
 
 void PrintTo(const Run& r, std::ostream* os) {

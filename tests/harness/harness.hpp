@@ -76,13 +76,18 @@ void check(const Case& c);
 // How gtest shows a case in test names and failures: the program and its arguments.
 void PrintTo(const Case& c, std::ostream* os);
 
-// gtest parameter names: "<program>_<row>".
-std::string case_name(const ::testing::TestParamInfo<Case>& info);
 
 // Runs a program with texts at the extremes and fails unless it ends
 // normally: no signal, no time-out, no sanitizer report. Its output is not checked.
 void probe(const Run& r);
 void PrintTo(const Run& r, std::ostream* os);
+
+// `text` with its first "%s" replaced by `name`: a usage line as a program
+// prints it with its invocation name.
+inline std::string with_name(std::string text, const std::string& name) {
+    if (size_t at = text.find("%s"); at != std::string::npos) text.replace(at, 2, name);
+    return text;
+}
 
 // Byte-string helpers for building inputs.
 std::string repeat(const std::string& piece, size_t times);

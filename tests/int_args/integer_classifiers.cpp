@@ -8,6 +8,7 @@
 #include "harness/harness.hpp"
 
 using harness::Case;
+using harness::with_name;
 using harness::Run;
 
 namespace {
@@ -37,12 +38,6 @@ const Checked checked[] = {
     {"parity_usage_dot", false, "Usage: %s <integer>\n"},
     {"power_of_two_usage", false, "Usage: %s input\n"},
 };
-
-std::string with_name(const char* text, const std::string& name) {
-    std::string s = text;
-    if (size_t at = s.find("%s"); at != std::string::npos) s.replace(at, 2, name);
-    return s;
-}
 
 std::vector<Case> refusal_cases() {
     std::vector<Case> cases;

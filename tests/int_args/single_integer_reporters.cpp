@@ -9,6 +9,7 @@
 #include "harness/harness.hpp"
 
 using harness::Case;
+using harness::with_name;
 
 namespace {
 
@@ -65,12 +66,6 @@ const Checked checked[] = {
     {"silent_convert_request", 1, true, "Please provide input as a command line argument\n", 1},
     {"char_and_number_split", 1, false, "Error: Please enter two arguments\n", 1},
 };
-
-std::string with_name(const char* text, const std::string& name) {
-    std::string s = text;
-    if (size_t at = s.find("%s"); at != std::string::npos) s.replace(at, 2, name);
-    return s;
-}
 
 // Each refusal for no argument, for one argument short and for one too many,
 // with the invocation name where the text has one.

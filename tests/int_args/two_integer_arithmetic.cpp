@@ -11,6 +11,7 @@
 #include "harness/harness.hpp"
 
 using harness::Case;
+using harness::with_name;
 
 namespace {
 
@@ -29,11 +30,6 @@ int add(int a, int b) { return static_cast<int>(uint32_t(a) + uint32_t(b)); }
 int sub(int a, int b) { return static_cast<int>(uint32_t(a) - uint32_t(b)); }
 int mul(int a, int b) { return static_cast<int>(uint32_t(a) * uint32_t(b)); }
 int quot(int a, int b) { return static_cast<int>(static_cast<uint32_t>(int64_t{a} / b)); }
-
-std::string with_name(std::string s, const std::string& name) {
-    if (size_t at = s.find("%s"); at != std::string::npos) s.replace(at, 2, name);
-    return s;
-}
 
 // ---------------------------------------------------------------------------
 // Refusals of a wrong argument count: none, one short and one too many.
