@@ -1,0 +1,19 @@
+// Prints the first piece of a file (8191 bytes at most); an empty file shows
+// an empty text.
+#include <cstdio>
+
+#include "common/args.hpp"
+
+int main(int argc, char* argv[]) {
+    if (!common::has_args(argc, 1)) return common::usage(1, "Usage: %s input_file\n", argv[0]);
+    FILE* in = fopen(argv[1], "r");
+    if (!in) {
+        printf("Error opening file: %s\n", argv[1]);
+        return 1;
+    }
+    static char buf[8192];
+    if (!fgets(buf, sizeof buf, in)) buf[0] = '\0';
+    fclose(in);
+    printf("Input: %s\n", buf);
+    return 0;
+}
