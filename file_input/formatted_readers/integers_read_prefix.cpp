@@ -1,0 +1,19 @@
+// Prints every integer of a file after "Read: ", until the first text that
+// is not a number or the end of the file.
+#include <cstdio>
+
+#include "common/args.hpp"
+#include "common/input.hpp"
+
+int main(int argc, char* argv[]) {
+    if (!common::has_args(argc, 1)) return common::usage(1, "Usage: %s filename\n", argv[0]);
+    FILE* in = fopen(argv[1], "r");
+    if (!in) {
+        printf("Error opening file: %s\n", argv[1]);
+        return 2;
+    }
+    int value = 0;
+    while (common::scan_int(value, in) == 1) printf("Read: %d\n", value);
+    fclose(in);
+    return 0;
+}
