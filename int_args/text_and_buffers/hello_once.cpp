@@ -1,0 +1,16 @@
+// Greets once; its one argument is converted and otherwise unused.
+#include <cstdio>
+#include <cstdlib>
+
+#include "common/args.hpp"
+
+int main(int argc, char* argv[]) {
+    if (!common::has_args(argc, 1)) {
+        puts("Usage: program arg1");
+        return 1;
+    }
+    long value = strtol(argv[1], nullptr, 0);
+    (void)value;
+    puts("Hello, world!");
+    return 0;
+}

@@ -1,0 +1,27 @@
+// Builds a table of `count` ints (count in hexadecimal), slot i holding the
+// low byte of i, and prints it after a caption. Tables of more than 2^20
+// entries are not allocated: they are refused as a failed allocation.
+#include <cstdio>
+#include <cstdlib>
+
+#include "common/args.hpp"
+#include "common/wrap.hpp"
+
+int main(int argc, char* argv[]) {
+    const int max_entries = 1 << 20;
+    int count = common::to_int(strtol(common::arg_or_empty(argc, argv, 1), nullptr, 16));
+    if (count <= 0) {
+        puts("Error: input must be a positive integer.");
+        return 1;
+    }
+    int* table = count > max_entries ? nullptr : static_cast<int*>(malloc(sizeof(int) * static_cast<size_t>(count)));
+    if (!table) {
+        puts("Error: memory allocation failed.");
+        return 1;
+    }
+    for (int i = 0; i < count; i++) table[i] = i & 255;
+    printf("BASH: %s\n", common::arg(argc, argv, 2));
+    for (int i = 0; i < count; i++) printf("Hexadecimal constant: 0x%X\n", static_cast<unsigned int>(table[i]));
+    free(table);
+    return 0;
+}
