@@ -1,0 +1,16 @@
+// Counts from 1 up to n, one number a line, converting the argument again at
+// every test of the loop.
+#include <cstdio>
+
+#include "common/args.hpp"
+#include "common/intconv.hpp"
+
+int main(int argc, char* argv[]) {
+    // A missing argument reads as text without digits, which converts to 0.
+    const char* text = common::arg_or_empty(argc, argv, 1);
+    for (int i = 1; i <= common::atoi_int(text); i++) {
+        printf("%d\n", i);
+        if (i == 2147483647) break;  // the counter never steps past INT_MAX
+    }
+    return 0;
+}

@@ -1,0 +1,16 @@
+// Counts down from n to 1, one number a line.
+#include <cstdio>
+
+#include "common/args.hpp"
+#include "common/intconv.hpp"
+
+int main(int argc, char* argv[]) {
+    // The second argument is required but not used.
+    if (!common::has_args(argc, 2)) {
+        puts("Error: incorrect number of arguments");
+        return 1;
+    }
+    int n = common::atoi_int(argv[1]);
+    for (int i = n; i >= 1; i--) printf("%d\n", i);
+    return 0;
+}

@@ -1,0 +1,18 @@
+// Prints n and n! in a 64-bit integer, exact up to 20! and wrapping beyond.
+#include <cstdio>
+
+#include "common/args.hpp"
+#include "common/intconv.hpp"
+#include "common/wrap.hpp"
+
+int main(int argc, char* argv[]) {
+    if (!common::has_args(argc, 1)) return common::usage(1, "Usage: %s <n>\n", argv[0]);
+    int n = common::atoi_int(argv[1]);
+    long long factorial = 1;
+    for (int i = 2; i <= n; i++) {
+        factorial = common::wrap_mul(factorial, static_cast<long long>(i));
+        if (factorial == 0 || i == n) break;  // once 0, the product stays 0
+    }
+    printf("Factorial of %d is: %lld\n", n, factorial);
+    return 0;
+}
