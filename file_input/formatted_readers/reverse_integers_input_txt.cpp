@@ -1,7 +1,6 @@
 // Reads the number of integers given by the first argument (at most 1000)
 // from input.txt and prints them one per line, last first; numbers the file
 // does not have are 0. The file is left to be closed at exit.
-#include <cerrno>
 #include <cstdio>
 
 #include "common/args.hpp"
@@ -17,7 +16,6 @@ int main(int argc, char* argv[]) {
     if (!common::has_at_least(argc, 1)) return common::usage_err(1, "Usage: %s <count>\n", argv[0]);
     int count = common::atoi_int(argv[1]);
     if (static_cast<unsigned>(count) > 1000u) {
-        errno = EINVAL;
         perror("Invalid number of integers");
         return 2;
     }

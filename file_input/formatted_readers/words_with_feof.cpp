@@ -1,7 +1,8 @@
 // Prints each word of a file after "File read: " until the end of the file
-// or a read error (after which the buffer is printed once more). The word buffer (256 bytes, so words are read in pieces of
-// 255) starts out holding the file name, and a read that finds no word
-// leaves it unchanged, so it is printed again.
+// or a read error (after which the buffer is printed once more). The word
+// buffer starts out holding the file name (it has room for any path the
+// system opens), and a read that finds no word leaves it unchanged, so it is
+// printed again. Words are read in pieces of at most 255 characters.
 #include <cstdio>
 
 #include "common/args.hpp"
@@ -14,7 +15,7 @@ int main(int argc, char* argv[]) {
         puts("Error opening file.");
         return 1;
     }
-    static char word[256];
+    static char word[4096];
     common::copy_bounded(word, name);
     while (!feof(in) && !ferror(in)) {
         if (fscanf(in, "%255s", word) != 1) {
