@@ -1,5 +1,6 @@
 // Accepts only the name input.txt and prints the first integer in that file
-// (0 when the file holds none).
+// (0 when the file holds none or cannot be opened: the accepted name always
+// ends with the value line and status 0).
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -16,14 +17,11 @@ int main(int argc, char* argv[]) {
         printf("Invalid filename or input type. Please use 'input.txt' for integer input.");
         exit(1);
     }
-    FILE* in = fopen(argv[1], "r");
-    if (!in) {
-        perror("input.txt");
-        exit(1);
-    }
     int value = 0;
-    common::scan_int(value, in);
-    fclose(in);
+    if (FILE* in = fopen(argv[1], "r")) {
+        common::scan_int(value, in);
+        fclose(in);
+    }
     printf("The input is: %d\n", value);
     return 0;
 }
