@@ -1,5 +1,7 @@
-// Allocates an n-byte buffer, cleared, and prints its bytes as signed values.
-// A text without a number gives n = 0; n below 0 or above 1 MiB is refused.
+// Prints the bytes of a new, cleared n-byte buffer as signed values (all 0).
+// A text without a number gives n = 0; n below 0 is refused. Above 1 MiB the
+// bytes come from a cleared 1 MiB block printed over again, which gives the
+// same n zeros without holding all of them at once.
 #include <cstdio>
 #include <cstdlib>
 
@@ -10,14 +12,17 @@ int main(int argc, char* argv[]) {
     if (!common::has_args(argc, 1)) return common::usage(1, "Usage: %s [n]\n", argv[0]);
     int n = 0;
     common::sscanf_int(argv[1], &n);
-    const int max_size = 1 << 20;
+    const int max_block = 1 << 20;
     signed char* buffer = nullptr;
-    if (n >= 0 && n <= max_size) buffer = static_cast<signed char*>(calloc(static_cast<size_t>(n) + 1, 1));
+    if (n >= 0) {
+        int block = n < max_block ? n : max_block;
+        buffer = static_cast<signed char*>(calloc(static_cast<size_t>(block) + 1, 1));
+    }
     if (!buffer) {
         fprintf(stderr, "Cannot allocate %d bytes\n", n);
         return 1;
     }
-    for (int i = 0; i < n; i++) printf("%d ", buffer[i]);
+    for (int i = 0; i < n; i++) printf("%d ", buffer[i % max_block]);
     free(buffer);
     return 0;
 }
