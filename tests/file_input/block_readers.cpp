@@ -8,6 +8,7 @@
 #include <algorithm>
 
 using harness::Case;
+using harness::replace_all;
 using harness::repeat;
 using namespace std::string_literals;
 
@@ -67,12 +68,6 @@ const Frame frames[] = {
     {"input_file_block_over_name", exactly_one, "Usage: %s filename\n", out, "Error opening input file: %s\n", out, 1},
 };
 // clang-format on
-
-std::string replace_all(std::string text, const std::string& token, const std::string& by) {
-    for (size_t at = text.find(token); at != std::string::npos; at = text.find(token, at + by.size()))
-        text.replace(at, token.size(), by);
-    return text;
-}
 
 // Wrong counts, and the failure to open a missing file and a name too long
 // for the system. The program without a count check fails to open when it

@@ -6,6 +6,7 @@
 #include "harness/harness.hpp"
 
 using harness::Case;
+using harness::replace_all;
 using namespace std::string_literals;
 
 namespace {
@@ -46,12 +47,6 @@ const Frame frames[] = {
     {"silent_char_scan_alloc", exactly_one, "Error: incorrect number of arguments\n", "Error: could not open file\n", out, 1},
 };
 // clang-format on
-
-std::string replace_all(std::string text, const std::string& token, const std::string& by) {
-    for (size_t at = text.find(token); at != std::string::npos; at = text.find(token, at + by.size()))
-        text.replace(at, token.size(), by);
-    return text;
-}
 
 // Wrong counts, and the failure to open a missing file, an empty name and a
 // name too long for the system.

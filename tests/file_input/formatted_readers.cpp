@@ -6,6 +6,7 @@
 #include "harness/harness.hpp"
 
 using harness::Case;
+using harness::replace_all;
 using harness::repeat;
 
 namespace {
@@ -49,12 +50,6 @@ const Frame frames[] = {
     {"offset_then_stdin_echo", exactly_one, "Usage: %s input_file\n", "Error: could not read input\n", out, 1},
 };
 // clang-format on
-
-std::string replace_all(std::string text, const std::string& token, const std::string& by) {
-    for (size_t at = text.find(token); at != std::string::npos; at = text.find(token, at + by.size()))
-        text.replace(at, token.size(), by);
-    return text;
-}
 
 // Wrong counts, and inputs that cannot be opened (missing, or a name too long
 // for the system).

@@ -6,6 +6,7 @@
 #include "harness/harness.hpp"
 
 using harness::Case;
+using harness::replace_all;
 
 namespace {
 
@@ -63,12 +64,6 @@ const Frame frames[] = {
     {"first_line_copy_print", exactly_one, "Usage: %s filename\n", err, "./first_line_copy_print: cannot open file %s\n", err, 1},
 };
 // clang-format on
-
-std::string replace_all(std::string text, const std::string& token, const std::string& by) {
-    for (size_t at = text.find(token); at != std::string::npos; at = text.find(token, at + by.size()))
-        text.replace(at, token.size(), by);
-    return text;
-}
 
 // The refusals of a wrong count and the failure to open a missing file, or
 // one whose name is too long for the system.

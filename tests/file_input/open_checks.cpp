@@ -5,6 +5,7 @@
 #include "harness/harness.hpp"
 
 using harness::Case;
+using harness::replace_all;
 
 namespace {
 
@@ -36,12 +37,6 @@ const Frame frames[] = {
     {"file1_argument_scan", exactly_one, "Usage: %s file1 file2 ...\n", out, nullptr, out, 0},
 };
 // clang-format on
-
-std::string replace_all(std::string text, const std::string& token, const std::string& by) {
-    for (size_t at = text.find(token); at != std::string::npos; at = text.find(token, at + by.size()))
-        text.replace(at, token.size(), by);
-    return text;
-}
 
 // A wrong count, a missing file, and an existing empty file, which passes every open check.
 std::vector<Case> frame_cases() {

@@ -89,6 +89,14 @@ inline std::string with_name(std::string text, const std::string& name) {
     return text;
 }
 
+// `text` with every `token` replaced by `by`: a message template such as
+// "Error: cannot open %s\n" filled in with a file name.
+inline std::string replace_all(std::string text, const std::string& token, const std::string& by) {
+    for (size_t at = text.find(token); at != std::string::npos; at = text.find(token, at + by.size()))
+        text.replace(at, token.size(), by);
+    return text;
+}
+
 // Byte-string helpers for building inputs.
 std::string repeat(const std::string& piece, size_t times);
 std::string escape(const std::string& bytes);
