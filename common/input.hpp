@@ -1,5 +1,5 @@
-// Reading integers from a stream the way scanf's "%d" does, but defined for
-// every input.
+// Reading integers from a stream the way scanf's "%d" and "%lld" do, but
+// defined for every input.
 //
 // scanf("%d") of a number outside int's range is undefined. scan_int consumes
 // exactly what "%d" consumes (leading white space, an optional sign, then every
@@ -17,10 +17,13 @@
 
 namespace common {
 
-// Reads one "%d" item from `in` into `value`. Returns 1 when a number was
-// converted, 0 on a matching failure (no digits; `value` is left as it was) and
-// EOF when the input ended before anything but white space.
-inline int scan_int(int& value, FILE* in = stdin) {
+namespace detail {
+
+// One decimal item as scanf consumes it (leading white space, an optional
+// sign, then every decimal digit; the first other byte is pushed back), its
+// value held at the limits of Signed beyond them, as strtol/strtoll give it.
+template <class Signed, class Unsigned, Signed min, Signed max>
+int scan_decimal(Signed& value, FILE* in) {
     int c;
     do c = getc(in);
     while (c != EOF && isspace(c));
@@ -36,24 +39,40 @@ inline int scan_int(int& value, FILE* in = stdin) {
         return 0;
     }
 
-    // Magnitude, held at one past LONG_MAX once it grows beyond: enough to
-    // tell LONG_MIN from an overflow.
-    constexpr unsigned long cap = static_cast<unsigned long>(LONG_MAX) + 1UL;
-    unsigned long magnitude = 0;
+    // Magnitude, held at one past max once it grows beyond: enough to tell
+    // min from an overflow.
+    constexpr Unsigned cap = static_cast<Unsigned>(max) + 1U;
+    Unsigned magnitude = 0;
     while (c != EOF && isdigit(c)) {
-        unsigned long digit = static_cast<unsigned long>(c - '0');
+        Unsigned digit = static_cast<Unsigned>(c - '0');
         magnitude = magnitude > (cap - digit) / 10 ? cap : magnitude * 10 + digit;
         c = getc(in);
     }
     if (c != EOF) ungetc(c, in);
 
-    long number;
     if (negative)
-        number = magnitude >= cap ? LONG_MIN : -static_cast<long>(magnitude);
+        value = magnitude >= cap ? min : -static_cast<Signed>(magnitude);
     else
-        number = magnitude >= cap ? LONG_MAX : static_cast<long>(magnitude);
-    value = to_int(number);
+        value = magnitude >= cap ? max : static_cast<Signed>(magnitude);
     return 1;
+}
+
+}  // namespace detail
+
+// Reads one "%d" item from `in` into `value`. Returns 1 when a number was
+// converted, 0 on a matching failure (no digits; `value` is left as it was) and
+// EOF when the input ended before anything but white space.
+inline int scan_int(int& value, FILE* in = stdin) {
+    long number = 0;
+    int result = detail::scan_decimal<long, unsigned long, LONG_MIN, LONG_MAX>(number, in);
+    if (result == 1) value = to_int(number);
+    return result;
+}
+
+// Reads one "%lld" item the same way: beyond the range of long long the value
+// is held at its limits. Returns as scan_int does.
+inline int scan_long_long(long long& value, FILE* in = stdin) {
+    return detail::scan_decimal<long long, unsigned long long, LLONG_MIN, LLONG_MAX>(value, in);
 }
 
 // Matches one ordinary character of a scanf format (such as the "/" of
