@@ -62,6 +62,8 @@ std::vector<Case> member_cases() {
          .status = 1, .argv0 = "./i"},
         {.program = "input_file_option_sums", .args = {"a1"}, .out = "Invalid input: a1\n", .status = 1},
         {.program = "input_file_option_sums", .args = {" 1"}, .out = "Invalid input:  1\n", .status = 1},
+        {.program = "input_file_option_sums", .args = {"2", "\t1"},
+         .out = "The sum of 2 and 2 is 0\nInvalid input: \t1\n", .status = 1, .note = "a tab is white space too"},
         {.program = "input_file_option_sums", .args = {""}, .out = "Invalid input: \n", .status = 1},
         {.program = "input_file_option_sums", .args = {l100, "1" + l100},
          .out = "The sum of -1 and 2 is 0\nInput too long: 1" + l100 + "\n", .status = 1,
