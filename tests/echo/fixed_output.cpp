@@ -114,11 +114,7 @@ std::vector<Run> probe_runs() {
     const std::vector<std::vector<std::string>> extremes = {
         {"2147483647"}, {"-2147483648"}, {"99999999999999999999"}, {""}, {std::string(10000, 'a')}, {},
     };
-    std::vector<Run> runs;
-    for (const char* p : programs)
-        for (const auto& args : extremes)
-            runs.push_back({.program = p, .args = args, .input = "99999999999999999999 -99999999999999999999"});
-    return runs;
+    return harness::runs_over(programs, extremes, "99999999999999999999 -99999999999999999999");
 }
 
 const std::vector<Run> probe_table = probe_runs();

@@ -354,6 +354,22 @@ std::string escape(const std::string& bytes) {
     return s;
 }
 
+std::vector<Case> count_refusals(const std::vector<CountRule>& rules, const std::string& filler) {
+    std::vector<Case> cases;
+    for (const CountRule& r : rules) {
+        auto refused = [&](int n, const std::string& argv0, const char* note) {
+            Case c{.program = r.program, .status = r.status, .argv0 = argv0, .note = note};
+            c.args.assign(static_cast<size_t>(n), filler);
+            (r.on_stderr ? c.err : c.out) = with_name(r.text, argv0);
+            cases.push_back(c);
+        };
+        for (int n : r.refused) refused(n, "./" + r.program, "refused count");
+        if (!r.refused.empty() && r.text.find("%s") != std::string::npos)
+            refused(r.refused.front(), "/opt/x/p", "invocation name as started");
+    }
+    return cases;
+}
+
 std::string repeat(const std::string& piece, size_t times) {
     std::string s;
     s.reserve(piece.size() * times);

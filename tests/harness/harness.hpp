@@ -76,10 +76,35 @@ void check(const Case& c);
 // How gtest shows a case in test names and failures: the program and its arguments.
 void PrintTo(const Case& c, std::ostream* os);
 
+// A program's refusal of a wrong argument count.
+struct CountRule {
+    std::string program;
+    std::vector<int> refused;  // numbers of arguments that are refused
+    std::string text;          // the refusal; "%s" stands for the invocation name
+    int status = 1;
+    bool on_stderr = false;
+};
+
+// The cases of each rule: one run as "./<program>" for every refused number
+// of arguments (each argument the text `filler`), and, when the text names
+// the invocation, one run as "/opt/x/p" with the first refused number.
+std::vector<Case> count_refusals(const std::vector<CountRule>& rules, const std::string& filler = "5");
+
 
 // Runs a program with texts at the extremes and fails unless it ends
 // normally: no signal, no time-out, no sanitizer report. Its output is not checked.
 void probe(const Run& r);
+
+// One run of every program with every argument list (and the same standard
+// input): the usual table of probes for a family.
+template <class Programs>
+std::vector<Run> runs_over(const Programs& programs, const std::vector<std::vector<std::string>>& argument_lists,
+                           const std::string& input = "") {
+    std::vector<Run> runs;
+    for (const auto& program : programs)
+        for (const auto& args : argument_lists) runs.push_back({.program = program, .args = args, .input = input});
+    return runs;
+}
 void PrintTo(const Run& r, std::ostream* os);
 
 // `text` with its first "%s" replaced by `name`: a usage line as a program

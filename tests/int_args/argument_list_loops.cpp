@@ -149,10 +149,7 @@ std::vector<Run> probe_runs() {
         {std::string(10000, '7'), std::string(10000, 'x'), ""},
         std::vector<std::string>(300, "2147483647"),
     };
-    std::vector<Run> runs;
-    for (const char* p : programs)
-        for (const auto& args : extremes) runs.push_back({.program = p, .args = args});
-    return runs;
+    return harness::runs_over(programs, extremes);
 }
 
 const std::vector<Run> probe_table = probe_runs();

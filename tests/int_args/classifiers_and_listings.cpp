@@ -49,19 +49,13 @@ const Refusal refusals[] = {
 };
 
 std::vector<Case> refusal_cases() {
-    std::vector<Case> cases;
+    std::vector<harness::CountRule> rules;
     for (const Refusal& r : refusals) {
-        auto refused = [&](std::vector<std::string> args, std::string argv0, const char* note) {
-            std::string text = with_name(r.text, argv0);
-            cases.push_back({.program = r.program, .args = args, .out = r.on_stderr ? "" : text,
-                             .err = r.on_stderr ? text : "", .status = 1, .argv0 = argv0, .note = note});
-        };
-        std::string self = "./" + std::string(r.program);
-        refused(std::vector<std::string>(r.args - 1, "5"), self, "one argument too few");
-        if (!r.at_least) refused(std::vector<std::string>(r.args + 1, "5"), self, "one argument too many");
-        if (std::string(r.text).find("%s") != std::string::npos) refused({}, "/opt/x/p", "invocation name as started");
+        std::vector<int> refused = {r.args - 1};
+        if (!r.at_least) refused.push_back(r.args + 1);
+        rules.push_back({r.program, refused, r.text, 1, r.on_stderr});
     }
-    return cases;
+    return harness::count_refusals(rules);
 }
 
 std::string lines(const std::vector<std::string>& items) {

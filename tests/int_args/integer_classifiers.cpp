@@ -40,18 +40,13 @@ const Checked checked[] = {
 };
 
 std::vector<Case> refusal_cases() {
-    std::vector<Case> cases;
+    std::vector<harness::CountRule> rules;
     for (const Checked& c : checked) {
-        std::string self = "./" + std::string(c.program);
-        cases.push_back({.program = c.program, .out = with_name(c.refusal, self), .status = 1, .note = "no argument"});
-        if (!c.at_least)
-            cases.push_back({.program = c.program, .args = {"5", "6"}, .out = with_name(c.refusal, self), .status = 1,
-                             .note = "one argument too many"});
-        if (std::string(c.refusal).find("%s") != std::string::npos)
-            cases.push_back({.program = c.program, .out = with_name(c.refusal, "/opt/x/p"), .status = 1,
-                             .argv0 = "/opt/x/p", .note = "invocation name as started"});
+        std::vector<int> refused = {0};
+        if (!c.at_least) refused.push_back(2);
+        rules.push_back({c.program, refused, c.refusal});
     }
-    return cases;
+    return harness::count_refusals(rules);
 }
 
 // ---------------------------------------------------------------------------

@@ -48,22 +48,14 @@ const Checked checked[] = {
 };
 
 std::vector<Case> refusal_cases() {
-    std::vector<Case> cases;
+    std::vector<harness::CountRule> rules;
     for (const Checked& c : checked) {
-        std::vector<int> counts = {0};
-        if (c.count > 1) counts.push_back(c.count - 1);
-        if (!c.at_least) counts.push_back(c.count + 1);
-        for (int n : counts) {
-            Case r{.program = c.program, .status = c.status, .note = "refused count"};
-            r.args.assign(n, "5");
-            r.out = with_name(c.refusal, "./" + std::string(c.program));
-            cases.push_back(r);
-        }
-        if (std::string(c.refusal).find("%s") != std::string::npos)
-            cases.push_back({.program = c.program, .out = with_name(c.refusal, "/opt/x/p"), .status = c.status,
-                             .argv0 = "/opt/x/p", .note = "invocation name as started"});
+        std::vector<int> refused = {0};
+        if (c.count > 1) refused.push_back(c.count - 1);
+        if (!c.at_least) refused.push_back(c.count + 1);
+        rules.push_back({c.program, refused, c.refusal, c.status});
     }
-    return cases;
+    return harness::count_refusals(rules);
 }
 
 // ---------------------------------------------------------------------------

@@ -246,10 +246,7 @@ std::vector<Run> probe_runs() {
         {"arm", std::string(10000, ' '), "x", "x"},
         {"9", "9", "9", "9", "9", "9"},
     };
-    std::vector<Run> runs;
-    for (const std::string& p : programs)
-        for (const auto& args : extremes) runs.push_back({.program = p, .args = args});
-    return runs;
+    return harness::runs_over(programs, extremes);
 }
 
 const std::vector<Run> probe_table = probe_runs();

@@ -61,21 +61,10 @@ const Checked checked[] = {
 };
 
 std::vector<Case> refusal_cases() {
-    std::vector<Case> cases;
-    for (const Checked& c : checked) {
-        for (int n : {0, c.count - 1, c.count + 1}) {
-            Case r{.program = c.program, .status = 1, .note = "refused count"};
-            r.args.assign(n, "%s");
-            (c.on_stderr ? r.err : r.out) = with_name(c.refusal, "./" + std::string(c.program));
-            cases.push_back(r);
-        }
-        if (std::string(c.refusal).find("%s") != std::string::npos) {
-            Case r{.program = c.program, .status = 1, .argv0 = "/opt/x/p", .note = "invocation name as started"};
-            (c.on_stderr ? r.err : r.out) = with_name(c.refusal, "/opt/x/p");
-            cases.push_back(r);
-        }
-    }
-    return cases;
+    std::vector<harness::CountRule> rules;
+    for (const Checked& c : checked)
+        rules.push_back({c.program, {0, c.count - 1, c.count + 1}, c.refusal, 1, c.on_stderr});
+    return harness::count_refusals(rules, "%s");
 }
 
 // ---------------------------------------------------------------------------

@@ -17,15 +17,7 @@ const std::string big(10000, '9');
 // Refused argument counts: none, one short and one too many where the count
 // is exact, and the invocation name as started.
 
-struct Refusal {
-    const char* program;
-    std::vector<int> counts;  // refused numbers of arguments
-    const char* text;         // "%s" stands for the invocation name
-    int status = 1;
-    bool on_stderr = false;
-};
-
-const Refusal refusals[] = {
+const std::vector<harness::CountRule> refusals = {
     {"operator_operand_calc", {0, 1, 3}, "Usage: %s operator operand\n"},
     {"six_results_pair", {0, 1, 3}, "Please provide two input values separated by a space.\n"},
     {"scanned_difference", {1, 3}, "Error: Invalid input!\n"},
@@ -51,22 +43,6 @@ const Refusal refusals[] = {
     {"smallest_of_list", {0}, "Please provide at least one argument.\n"},
 };
 
-std::vector<Case> refusal_cases() {
-    std::vector<Case> cases;
-    for (const Refusal& r : refusals) {
-        std::vector<std::string> argv0s = {"./" + std::string(r.program)};
-        if (std::string(r.text).find("%s") != std::string::npos) argv0s.push_back("/opt/x/p");
-        for (const std::string& name : argv0s)
-            for (int n : r.counts) {
-                Case c{.program = r.program, .status = r.status, .argv0 = name, .note = "refused count"};
-                c.args.assign(n, "5");
-                (r.on_stderr ? c.err : c.out) = with_name(r.text, name);
-                cases.push_back(c);
-                if (name != argv0s[0]) break;  // one row is enough for the name
-            }
-    }
-    return cases;
-}
 
 const std::string zero = "Error: division by zero\n";
 
@@ -271,7 +247,7 @@ const std::vector<Case> member_table = {
      .note = "missing read as 0"},
 };
 
-const std::vector<Case> refusal_table = refusal_cases();
+const std::vector<Case> refusal_table = harness::count_refusals(refusals);
 
 // Every program with its arguments at the extremes, with none, and with the
 // one quotient that overflows, ends normally.

@@ -220,10 +220,7 @@ std::vector<Run> probe_runs() {
         {}, {""}, {long_arg}, {digits(10000)}, {"2147483647"}, {"-2147483648"}, {"99999999999999999999"},
         {std::string(10000, '\xff')}, {std::string(5000, '(') + std::string(5000, '0')}, {"1", "1", ""},
     };
-    std::vector<Run> runs;
-    for (const char* program : members)
-        for (const auto& args : extremes) runs.push_back({.program = program, .args = args});
-    return runs;
+    return harness::runs_over(members, extremes);
 }
 
 const std::vector<Case> refusal_table = refusal_cases();

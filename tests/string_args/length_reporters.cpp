@@ -170,10 +170,7 @@ std::vector<Run> probe_runs() {
     const std::vector<std::vector<std::string>> extremes = {
         {}, {""}, {std::string(10000, 'a')}, {std::string(10000, 'e'), std::string(10000, '1')}, {"", ""},
     };
-    std::vector<Run> runs;
-    for (const char* program : members)
-        for (const auto& args : extremes) runs.push_back({.program = program, .args = args});
-    return runs;
+    return harness::runs_over(members, extremes);
 }
 
 const std::vector<Case> refusal_table = refusal_cases();

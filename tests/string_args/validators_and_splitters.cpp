@@ -191,11 +191,7 @@ std::vector<Run> probe_runs() {
     const std::vector<std::vector<std::string>> extremes = {
         {}, {""}, {big}, {"2147483647", "-2147483648"}, {"99999999999999999999", big}, {"", ""}, {"a", big, "\xff"},
     };
-    std::vector<Run> runs;
-    for (const char* program : members)
-        for (const auto& args : extremes)
-            runs.push_back({.program = program, .args = args, .input = std::string(100, 'i')});
-    return runs;
+    return harness::runs_over(members, extremes, std::string(100, 'i'));
 }
 
 const std::vector<Case> refusal_table = refusal_cases();
