@@ -2,7 +2,8 @@
 // or a read error (after which the buffer is printed once more). The word
 // buffer starts out holding the file name (it has room for any path the
 // system opens), and a read that finds no word leaves it unchanged, so it is
-// printed again. Words are read in pieces of at most 255 characters.
+// printed again. A word is read whole up to the buffer's 4095 characters; a
+// longer one arrives in pieces of 4095, each printed on a line of its own.
 #include <cstdio>
 
 #include "common/args.hpp"
@@ -18,7 +19,7 @@ int main(int argc, char* argv[]) {
     static char word[4096];
     common::copy_bounded(word, name);
     while (!feof(in) && !ferror(in)) {
-        if (fscanf(in, "%255s", word) != 1) {
+        if (fscanf(in, "%4095s", word) != 1) {
             // no word: the buffer keeps what it held
         }
         printf("File read: %s\n", word);

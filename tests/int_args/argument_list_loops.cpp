@@ -97,6 +97,9 @@ const std::vector<Case> line_table = {
      .out = "Input 2: a\nInput 3: b\nInput 4: c\nInput 5: d\nInput 6: e\nInput 7: f\nInput 8: g\nInput 9: h\n"
             "Input 10: i\n",
      .note = "first not used; stops at position 10"},
+    {.program = "inputs_until_minus_one", .args = {"0", "4294967295", "99999999999999999999", "-1"},
+     .out = "Input 2: 4294967295\nInput 3: 99999999999999999999\n",
+     .note = "values whose low 32 bits are -1 go on; only -1 itself ends the loop"},
     {.program = "inputs_until_minus_one", .args = {"x"}, .out = ""},
     {.program = "inputs_until_minus_one", .out = "", .note = "no first argument"},
 };
