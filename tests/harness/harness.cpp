@@ -2,23 +2,33 @@
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <malloc.h>
 #include <poll.h>
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <spawn.h>
 #include <sys/wait.h>
 #include <time.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
 #include <sstream>
 
 namespace harness {
 namespace {
+
+// The tables hold inputs and outputs of megabytes, copied as the tests are
+// registered: large blocks come from the heap and stay there for reuse,
+// instead of being mapped, touched page by page and returned each time.
+[[gnu::constructor(101)]] void keep_freed_memory() {
+    mallopt(M_MMAP_THRESHOLD, 256 << 20);
+    mallopt(M_TRIM_THRESHOLD, 512 << 20);
+}
 
 double now_seconds() {
     timespec ts{};
@@ -26,63 +36,82 @@ double now_seconds() {
     return static_cast<double>(ts.tv_sec) + static_cast<double>(ts.tv_nsec) / 1e9;
 }
 
-std::string make_scratch_dir() {
-    const char* base = getenv("TMPDIR");
-    std::string templ = std::string(base && *base ? base : "/tmp") + "/corpus-test-XXXXXX";
-    std::vector<char> buf(templ.begin(), templ.end());
-    buf.push_back('\0');
-    if (!mkdtemp(buf.data())) return {};
-    return buf.data();
+// The scratch directory of this test process: made at the first run, emptied
+// after every run (so each case starts in an empty directory) and removed when
+// the process ends. A directory that cannot be emptied is left and a new one
+// made for the next run.
+std::string scratch_dir;
+
+void remove_scratch() {
+    if (!scratch_dir.empty()) rmdir(scratch_dir.c_str());
 }
 
-void remove_tree(const std::string& path) {
-    struct stat st {};
-    if (lstat(path.c_str(), &st) != 0) return;
-    if (S_ISDIR(st.st_mode)) {
-        chmod(path.c_str(), 0700);
-        if (DIR* d = opendir(path.c_str())) {
-            while (dirent* e = readdir(d)) {
-                std::string n = e->d_name;
-                if (n != "." && n != "..") remove_tree(path + "/" + n);
-            }
-            closedir(d);
-        }
-        rmdir(path.c_str());
-    } else {
-        unlink(path.c_str());
-    }
+bool make_scratch_dir() {
+    const char* base = getenv("TMPDIR");
+    std::string templ = std::string(base && *base ? base : "/tmp") + "/corpus-test-XXXXXX";
+    if (!mkdtemp(templ.data())) return false;
+    if (scratch_dir.empty()) atexit(remove_scratch);
+    scratch_dir = templ;
+    return true;
 }
 
 bool write_file(const std::string& path, const std::string& bytes) {
-    std::ofstream f(path, std::ios::binary | std::ios::trunc);
-    f.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    return static_cast<bool>(f);
+    int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (fd < 0) return false;
+    size_t done = 0;
+    while (done < bytes.size()) {
+        ssize_t n = write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) break;
+        done += static_cast<size_t>(n);
+    }
+    return close(fd) == 0 && done == bytes.size();
 }
 
-std::string read_file(const std::string& path) {
-    std::ifstream f(path, std::ios::binary);
-    std::ostringstream s;
-    s << f.rdbuf();
-    return s.str();
+// Reads the file at `at` (relative to the directory `dirfd`) whole.
+std::string read_file_at(int dirfd, const char* at) {
+    std::string bytes;
+    int fd = openat(dirfd, at, O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+    if (fd < 0) return bytes;
+    char buf[65536];
+    for (;;) {
+        ssize_t n = read(fd, buf, sizeof buf);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) break;
+        bytes.append(buf, static_cast<size_t>(n));
+    }
+    close(fd);
+    return bytes;
 }
 
-// Every regular file below `dir`, by its path relative to the scratch root.
-void list_files(const std::string& root, const std::string& rel, Files& out) {
-    std::string dir = rel.empty() ? root : root + "/" + rel;
-    DIR* d = opendir(dir.c_str());
-    if (!d) return;
+// Takes every regular file below the directory `dirfd` into `out` (by its
+// path relative to the scratch root, `rel` being this directory's) and removes
+// everything below it. Returns false when something could not be removed.
+bool collect_and_empty(int dirfd, const std::string& rel, Files& out) {
+    DIR* d = fdopendir(dirfd);
+    if (!d) {
+        close(dirfd);
+        return false;
+    }
+    bool emptied = true;
     while (dirent* e = readdir(d)) {
-        std::string n = e->d_name;
-        if (n == "." || n == "..") continue;
+        const char* n = e->d_name;
+        if (strcmp(n, ".") == 0 || strcmp(n, "..") == 0) continue;
         std::string r = rel.empty() ? n : rel + "/" + n;
         struct stat st {};
-        if (lstat((root + "/" + r).c_str(), &st) != 0) continue;
-        if (S_ISDIR(st.st_mode))
-            list_files(root, r, out);
-        else if (S_ISREG(st.st_mode))
-            out[r] = read_file(root + "/" + r);
+        if (fstatat(dirfd, n, &st, AT_SYMLINK_NOFOLLOW) != 0) continue;
+        if (S_ISDIR(st.st_mode)) {
+            fchmodat(dirfd, n, 0700, 0);
+            int sub = openat(dirfd, n, O_RDONLY | O_DIRECTORY | O_CLOEXEC | O_NOFOLLOW);
+            if (sub < 0 || !collect_and_empty(sub, r, out)) emptied = false;
+            if (unlinkat(dirfd, n, AT_REMOVEDIR) != 0) emptied = false;
+        } else {
+            if (S_ISREG(st.st_mode)) out[r] = read_file_at(dirfd, n);
+            if (unlinkat(dirfd, n, 0) != 0) emptied = false;
+        }
     }
     closedir(d);
+    return emptied;
 }
 
 void drain(int& fd, std::string& into) {
@@ -108,32 +137,49 @@ const bool programs_sanitized = [] {
 namespace {
 
 // The folder of the programs under test: CORPUS_BIN, else this build's bin/.
-std::string bin_dir() {
-    const char* env = getenv("CORPUS_BIN");
-    if (!env || !*env) return CORPUS_BIN_DIR;
-    // The program runs in a scratch directory: a relative folder is made absolute first.
-    char* full = realpath(env, nullptr);
-    std::string dir = full ? full : env;
-    free(full);
+const std::string& bin_dir() {
+    static const std::string dir = [] {
+        const char* env = getenv("CORPUS_BIN");
+        if (!env || !*env) return std::string(CORPUS_BIN_DIR);
+        // The program runs in a scratch directory: a relative folder is made absolute first.
+        char* full = realpath(env, nullptr);
+        std::string d = full ? full : env;
+        free(full);
+        return d;
+    }();
     return dir;
 }
 
 // CORPUS_RUN_UNDER, split at spaces: the command put before every program run.
-std::vector<std::string> run_under() {
-    std::vector<std::string> words;
-    const char* env = getenv("CORPUS_RUN_UNDER");
-    std::string w;
-    for (const char* p = env ? env : ""; ; ++p) {
-        if (*p == ' ' || *p == '\0') {
-            if (!w.empty()) words.push_back(w);
-            w.clear();
-            if (*p == '\0') break;
-        } else {
-            w += *p;
+const std::vector<std::string>& run_under() {
+    static const std::vector<std::string> words = [] {
+        std::vector<std::string> ws;
+        const char* env = getenv("CORPUS_RUN_UNDER");
+        std::string w;
+        for (const char* p = env ? env : "";; ++p) {
+            if (*p == ' ' || *p == '\0') {
+                if (!w.empty()) ws.push_back(w);
+                w.clear();
+                if (*p == '\0') break;
+            } else {
+                w += *p;
+            }
         }
-    }
+        return ws;
+    }();
     return words;
 }
+
+}  // namespace
+
+bool runner_sets_argv0() {
+    const std::vector<std::string>& prefix = run_under();
+    if (prefix.empty()) return false;
+    std::string runner = prefix[0].substr(prefix[0].rfind('/') + 1);
+    return runner.starts_with("qemu-");
+}
+
+namespace {
 
 std::string json_string(const std::string& bytes) {
     std::string s = "\"";
@@ -189,6 +235,13 @@ std::map<std::string, std::string>& owners() {
 
 }  // namespace
 
+std::string selected_program;
+
+int next_row_of(const std::string& program) {
+    static std::map<std::string, int> rows;
+    return rows[program]++;
+}
+
 bool own_test(const char* test, const char* program) {
     owners()[test] = program;
     return true;
@@ -212,6 +265,98 @@ std::string Outcome::describe() const {
     return "status " + std::to_string(status);
 }
 
+namespace {
+
+// The environment of every program run: this process's, plus the setting that
+// makes a sanitized program asking for more memory than the machine has get a
+// null pointer back, as a plain build does, instead of being stopped (unless
+// ASAN_OPTIONS is set already).
+char** program_environment() {
+    static std::vector<std::string> texts;
+    static std::vector<char*> env;
+    if (env.empty()) {
+        bool has_asan = false;
+        for (char** e = environ; *e; ++e) {
+            texts.emplace_back(*e);
+            has_asan = has_asan || strncmp(*e, "ASAN_OPTIONS=", 13) == 0;
+        }
+        if (!has_asan) texts.emplace_back("ASAN_OPTIONS=allocator_may_return_null=1");
+        for (auto& t : texts) env.push_back(t.data());
+        env.push_back(nullptr);
+    }
+    return env.data();
+}
+
+// Starts the program with posix_spawn (a vfork-style start that copies
+// nothing of this process) in the scratch directory, in a process group of
+// its own, with SIGPIPE back at its default. A run with a data limit is
+// started by fork instead, since the limit must be set in the child.
+pid_t start_program(const std::string& file, char* const argv[], bool search_path, const int fds[3],
+                    const std::string& dir, unsigned long data_limit) {
+    if (data_limit != 0) {
+        pid_t pid = fork();
+        if (pid != 0) return pid;
+        setpgid(0, 0);
+        for (int i = 0; i < 3; ++i) dup2(fds[i], i);
+        if (chdir(dir.c_str()) != 0) _exit(126);
+        rlimit rl{data_limit, data_limit};
+        setrlimit(RLIMIT_DATA, &rl);
+        signal(SIGPIPE, SIG_DFL);
+        environ = program_environment();
+        if (search_path)
+            execvp(file.c_str(), argv);
+        else
+            execv(file.c_str(), argv);
+        _exit(127);
+    }
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    for (int i = 0; i < 3; ++i) posix_spawn_file_actions_adddup2(&actions, fds[i], i);
+    posix_spawn_file_actions_addchdir_np(&actions, dir.c_str());
+    posix_spawnattr_t attr;
+    posix_spawnattr_init(&attr);
+    sigset_t defaults, none;
+    sigemptyset(&defaults);
+    sigaddset(&defaults, SIGPIPE);
+    sigemptyset(&none);
+    posix_spawnattr_setsigdefault(&attr, &defaults);
+    posix_spawnattr_setsigmask(&attr, &none);
+    posix_spawnattr_setpgroup(&attr, 0);
+    posix_spawnattr_setflags(&attr, POSIX_SPAWN_SETPGROUP | POSIX_SPAWN_SETSIGDEF | POSIX_SPAWN_SETSIGMASK);
+    pid_t pid = -1;
+    int e = (search_path ? posix_spawnp : posix_spawn)(&pid, file.c_str(), &actions, &attr, argv,
+                                                       program_environment());
+    posix_spawnattr_destroy(&attr);
+    posix_spawn_file_actions_destroy(&actions);
+    if (e != 0) {
+        errno = e;
+        return -1;
+    }
+    return pid;
+}
+
+}  // namespace
+
+std::vector<std::string> command_line(const std::string& path, const std::string& argv0,
+                                       const std::vector<std::string>& args) {
+    const std::vector<std::string>& prefix = run_under();
+    std::vector<std::string> words;
+    if (prefix.empty()) {
+        words.push_back(argv0);
+    } else {
+        // The runner starts the program by its path; qemu-user's -0 gives the
+        // program the invocation name it would have had.
+        words = prefix;
+        if (runner_sets_argv0()) {
+            words.push_back("-0");
+            words.push_back(argv0);
+        }
+        words.push_back(path);
+    }
+    words.insert(words.end(), args.begin(), args.end());
+    return words;
+}
+
 Outcome run(const Run& r) {
     Outcome o;
     std::string path = bin_dir() + "/" + r.program;
@@ -219,57 +364,46 @@ Outcome run(const Run& r) {
         ADD_FAILURE() << "program not built: " << path;
         return o;
     }
-    std::string dir = make_scratch_dir();
-    if (dir.empty()) {
+    if (scratch_dir.empty() && !make_scratch_dir()) {
         ADD_FAILURE() << "cannot make a scratch directory: " << strerror(errno);
         return o;
     }
+    const std::string& dir = scratch_dir;
     for (const auto& d : r.dirs) mkdir((dir + "/" + d).c_str(), 0755);
     for (const auto& [name, bytes] : r.files) {
         if (!write_file(dir + "/" + name, bytes)) ADD_FAILURE() << "cannot create input file " << name;
     }
 
-    std::vector<std::string> words;
-    words.push_back(r.argv0 ? *r.argv0 : "./" + r.program);
-    words.insert(words.end(), r.args.begin(), r.args.end());
-    std::vector<std::string> prefix = run_under();
+    std::string argv0 = r.argv0 ? *r.argv0 : "./" + r.program;
+    std::vector<std::string> words = command_line(path, argv0, r.args);
     std::vector<char*> argv;
-    for (auto& w : prefix) argv.push_back(w.data());
-    if (!prefix.empty()) argv.push_back(path.data());  // the runner starts the program by its path
-    for (size_t i = prefix.empty() ? 0 : 1; i < words.size(); ++i) argv.push_back(words[i].data());
+    for (auto& w : words) argv.push_back(w.data());
     argv.push_back(nullptr);
 
     int in[2], out[2], err[2];
     if (pipe2(in, O_CLOEXEC) != 0 || pipe2(out, O_CLOEXEC) != 0 || pipe2(err, O_CLOEXEC) != 0) {
         ADD_FAILURE() << "pipe: " << strerror(errno);
-        remove_tree(dir);
         return o;
     }
-    signal(SIGPIPE, SIG_IGN);  // a program may close stdin before reading it all
-    pid_t pid = fork();
-    if (pid == 0) {
-        setpgid(0, 0);
-        dup2(in[0], 0);
-        dup2(out[1], 1);
-        dup2(err[1], 2);
-        if (chdir(dir.c_str()) != 0) _exit(126);
-        // A sanitized program asking for more memory than the machine has gets
-        // a null pointer back, as a plain build does, instead of being stopped.
-        setenv("ASAN_OPTIONS", "allocator_may_return_null=1", 0);
-        if (r.data_limit != 0) {
-            rlimit rl{r.data_limit, r.data_limit};
-            setrlimit(RLIMIT_DATA, &rl);
-        }
-        signal(SIGPIPE, SIG_DFL);
-        if (prefix.empty())
-            execv(path.c_str(), argv.data());
-        else
-            execvp(argv[0], argv.data());
-        _exit(127);
-    }
+    static const bool sigpipe_ignored = [] {
+        signal(SIGPIPE, SIG_IGN);  // a program may close stdin before reading it all
+        return true;
+    }();
+    (void)sigpipe_ignored;
+    const int child_fds[3] = {in[0], out[1], err[1]};
+    bool under_runner = !run_under().empty();
+    pid_t pid = start_program(under_runner ? words[0] : path, argv.data(), under_runner, child_fds, dir,
+                              r.data_limit);
     close(in[0]);
     close(out[1]);
     close(err[1]);
+    if (pid < 0) {
+        ADD_FAILURE() << "cannot start " << path << ": " << strerror(errno);
+        close(in[1]);
+        close(out[0]);
+        close(err[0]);
+        return o;
+    }
     int in_fd = in[1], out_fd = out[0], err_fd = err[0];
     fcntl(in_fd, F_SETFL, O_NONBLOCK);
     if (r.input.empty()) {
@@ -326,9 +460,11 @@ Outcome run(const Run& r) {
             o.signal = WTERMSIG(wstatus);
         }
     }
-    list_files(dir, "", o.files);
-    remove_tree(dir);
-    record(r, words, o);
+    int dirfd = open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dirfd < 0 || !collect_and_empty(dirfd, "", o.files)) scratch_dir.clear();  // a new one next time
+    std::vector<std::string> program_argv{argv0};
+    program_argv.insert(program_argv.end(), r.args.begin(), r.args.end());
+    record(r, program_argv, o);
     return o;
 }
 
@@ -371,9 +507,12 @@ std::vector<Case> count_refusals(const std::vector<CountRule>& rules, const std:
 }
 
 std::string repeat(const std::string& piece, size_t times) {
+    // Doubles what it has so far: a few large copies instead of one per piece.
+    size_t total = piece.size() * times;
     std::string s;
-    s.reserve(piece.size() * times);
-    for (size_t i = 0; i < times; ++i) s += piece;
+    s.reserve(total);
+    if (times > 0) s = piece;
+    while (s.size() < total) s.append(s, 0, std::min(s.size(), total - s.size()));
     return s;
 }
 

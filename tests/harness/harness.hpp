@@ -49,6 +49,18 @@ struct Outcome {
 // if the program does not exist or cannot be started.
 Outcome run(const Run& r);
 
+// Whether the runner of CORPUS_RUN_UNDER can give a program its invocation
+// name: qemu-user can (its -0 option); others, such as valgrind, start the
+// program by its path, which it then sees as its invocation name.
+bool runner_sets_argv0();
+
+// The command that runs the program at `path` as `argv0` with `args`: the
+// program's own argument vector, or, under CORPUS_RUN_UNDER, the runner's
+// words, the invocation name for a runner that can set it, the path and the
+// arguments.
+std::vector<std::string> command_line(const std::string& path, const std::string& argv0,
+                                      const std::vector<std::string>& args);
+
 // One row of a table: what to run and everything it must do.
 struct Case {
     std::string program;
@@ -132,35 +144,61 @@ namespace harness {
 inline std::string program_name(const char* p) { return p; }
 inline std::string program_name(const std::string& p) { return p; }
 template <class T> std::string program_name(const T& row) { return program_name(row.program); }
+
+// The program whose cases this test process runs (--program=NAME), or "" for
+// every program. Set by main before the tables are turned into tests, so that
+// a process registers only the rows it runs.
+extern std::string selected_program;
+
+// The rows of `table` that belong to the selected program (all of them when
+// none is selected).
+template <class Table> auto rows_of(const Table& table) {
+    std::vector<std::decay_t<decltype(table[0])>> rows;
+    for (const auto& row : table)
+        if (selected_program.empty() || program_name(row) == selected_program) rows.push_back(row);
+    return rows;
+}
+
+// The next number of a row of `program` in this test file: rows are numbered
+// per program from 0 in the order the tables list them, whether or not other
+// programs' rows are registered too.
+int next_row_of(const std::string& program);
+
 // gtest parameter names: "<program>_<row>".
 template <class T> std::string case_name_of(const ::testing::TestParamInfo<T>& info) {
+    std::string program = program_name(info.param);
     std::string n;
-    for (char ch : program_name(info.param)) n += (isalnum(static_cast<unsigned char>(ch)) ? ch : '_');
-    return n + "_" + std::to_string(info.index);
+    for (char ch : program) n += (isalnum(static_cast<unsigned char>(ch)) ? ch : '_');
+    return n + "_" + std::to_string(next_row_of(program));
 }
 }  // namespace harness
 
 // Declares a table-driven test suite: HARNESS_TABLE(Suite, cases) runs every
 // Case of the vector `cases` as its own test.
-#define HARNESS_TABLE(suite, table)                                               \
-    class suite : public ::testing::TestWithParam<::harness::Case> {};            \
-    TEST_P(suite, Behaves) { ::harness::check(GetParam()); }                      \
-    INSTANTIATE_TEST_SUITE_P(All, suite, ::testing::ValuesIn(table), ::harness::case_name_of<::harness::Case>)
+#define HARNESS_TABLE(suite, table)                                                                   \
+    class suite : public ::testing::TestWithParam<::harness::Case> {};                                \
+    GTEST_ALLOW_UNINSTANTIATED_PARAMETERIZED_TEST(suite);                                             \
+    TEST_P(suite, Behaves) { ::harness::check(GetParam()); }                                          \
+    INSTANTIATE_TEST_SUITE_P(All, suite, ::testing::ValuesIn(::harness::rows_of(table)),              \
+                             ::harness::case_name_of<::harness::Case>)
 
 // A test that is not a table: PROGRAM_TEST(Suite, Name, "program") is a TEST
 // that belongs to the named program (its CTest entry runs it).
 // HARNESS_PROBES(Suite, runs) probes every Run of the vector `runs` as its own test.
-#define HARNESS_PROBES(suite, table)                                              \
-    class suite : public ::testing::TestWithParam<::harness::Run> {};             \
-    TEST_P(suite, EndsNormally) { ::harness::probe(GetParam()); }                 \
-    INSTANTIATE_TEST_SUITE_P(All, suite, ::testing::ValuesIn(table), ::harness::case_name_of<::harness::Run>)
+#define HARNESS_PROBES(suite, table)                                                                  \
+    class suite : public ::testing::TestWithParam<::harness::Run> {};                                 \
+    GTEST_ALLOW_UNINSTANTIATED_PARAMETERIZED_TEST(suite);                                             \
+    TEST_P(suite, EndsNormally) { ::harness::probe(GetParam()); }                                     \
+    INSTANTIATE_TEST_SUITE_P(All, suite, ::testing::ValuesIn(::harness::rows_of(table)),              \
+                             ::harness::case_name_of<::harness::Run>)
 
 // A free-form test run once per element of `table` (program names, or rows
 // with a `program` member), each its own test of that program:
 //   HARNESS_EACH(Suite, Name, table) { ... GetParam() ... }
 #define HARNESS_EACH(suite, name, table)                                                                   \
     class suite : public ::testing::TestWithParam<std::decay_t<decltype((table)[0])>> {};                \
-    INSTANTIATE_TEST_SUITE_P(All, suite, ::testing::ValuesIn(table),                                       \
+    GTEST_ALLOW_UNINSTANTIATED_PARAMETERIZED_TEST(suite);                                                  \
+    INSTANTIATE_TEST_SUITE_P(All, suite, ::testing::ValuesIn(::harness::rows_of(table)),                   \
                              ::harness::case_name_of<std::decay_t<decltype((table)[0])>>);                  \
     TEST_P(suite, name)
 

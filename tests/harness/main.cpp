@@ -11,6 +11,10 @@
 #include "harness/harness.hpp"
 
 int main(int argc, char** argv) {
+    // Only the selected program's table rows become tests: each CTest entry
+    // then builds and registers just its own cases.
+    for (int i = 1; i < argc; ++i)
+        if (strncmp(argv[i], "--program=", 10) == 0) harness::selected_program = argv[i] + 10;
     ::testing::InitGoogleTest(&argc, argv);
     std::string only;
     bool list = false;
