@@ -4,8 +4,9 @@
 // scanf("%d") of a number outside int's range is undefined. scan_int consumes
 // exactly what "%d" consumes (leading white space, an optional sign, then every
 // decimal digit; the first other byte is pushed back), and gives the value glibc
-// stores for it: the digits converted as by strtol with base 10 (so saturated at
-// the limits of long) and then cut to the low 32 bits. In-range numbers read
+// stores for it on a 64-bit target: the digits converted as by strtol with base
+// 10 (so saturated at the limits of a 64-bit long) and then cut to the low 32
+// bits, on every target. In-range numbers read
 // exactly as with scanf.
 #pragma once
 
@@ -63,8 +64,8 @@ int scan_decimal(Signed& value, FILE* in) {
 // converted, 0 on a matching failure (no digits; `value` is left as it was) and
 // EOF when the input ended before anything but white space.
 inline int scan_int(int& value, FILE* in = stdin) {
-    long number = 0;
-    int result = detail::scan_decimal<long, unsigned long, LONG_MIN, LONG_MAX>(number, in);
+    long long number = 0;
+    int result = detail::scan_decimal<long long, unsigned long long, LLONG_MIN, LLONG_MAX>(number, in);
     if (result == 1) value = to_int(number);
     return result;
 }

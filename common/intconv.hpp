@@ -16,6 +16,9 @@ namespace common {
 // also where long has 32 bits.
 inline long long strtol64(const char* s, char** end, int base) { return strtoll(s, end, base); }
 
+// strtoul likewise: the range of a 64-bit unsigned long ("-1" gives 2^64-1).
+inline unsigned long long strtoul64(const char* s, char** end, int base) { return strtoull(s, end, base); }
+
 // atol likewise: strtol64 with base 10 and no end pointer.
 inline long long atol64(const char* s) { return strtoll(s, nullptr, 10); }
 

@@ -6,6 +6,7 @@
 
 #include "common/args.hpp"
 #include "common/wrap.hpp"
+#include "common/intconv.hpp"
 
 int main(int argc, char* argv[]) {
     if (!common::has_args(argc, 1)) {
@@ -13,7 +14,7 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     // The long value kept as an int: its low 32 bits.
-    int n = common::to_int(strtol(argv[1], nullptr, 10));
+    int n = common::to_int(common::strtol64(argv[1], nullptr, 10));
     srand(static_cast<unsigned>(time(nullptr)));
     time_t start = time(nullptr);
     for (int i = 0; i < n; ++i) rand();

@@ -7,10 +7,11 @@
 #include <cstdlib>
 
 #include "common/args.hpp"
+#include "common/intconv.hpp"
 
 int main(int argc, char* argv[]) {
     if (!common::has_args(argc, 1)) return common::usage(1, "Usage: %s [delay]\n", argv[0]);
-    long delay = strtol(argv[1], nullptr, 10);
+    long long delay = common::strtol64(argv[1], nullptr, 10);
     unsigned seconds = delay > 0 ? static_cast<unsigned>(delay) : 0;
     sleep(seconds);
     return 0;

@@ -3,9 +3,11 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "common/intconv.hpp"
+
 int main(int argc, char* argv[]) {
     if (argc > 1) {
-        long ignored = strtol(argv[1], nullptr, 10);
+        long long ignored = common::strtol64(argv[1], nullptr, 10);
         (void)ignored;
     }
     printf("Random Number: %d\n", rand() % 10 + 1);

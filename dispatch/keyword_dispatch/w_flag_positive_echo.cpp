@@ -5,12 +5,13 @@
 #include <cstdlib>
 
 #include "common/wrap.hpp"
+#include "common/intconv.hpp"
 
 int main(int argc, char* argv[]) {
     bool positive = false;
     if (argc > 2) {
         // Read as atoi reads it: the low 32 bits of the long value.
-        int n = common::to_int(strtol(argv[2], nullptr, 10));
+        int n = common::to_int(common::strtol64(argv[2], nullptr, 10));
         positive = n > 0;
     }
     if (positive && argv[1][0] != '\0') {

@@ -23,7 +23,7 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     *byte = 0xEF;
-    printf("Input: %s\nAddress: 0x%lX\n", block, static_cast<unsigned long>(reinterpret_cast<uintptr_t>(byte)));
+    printf("Input: %s\nAddress: 0x%llX\n", block, static_cast<unsigned long long>(reinterpret_cast<uintptr_t>(byte)));
     free(byte);
     return 0;
 }

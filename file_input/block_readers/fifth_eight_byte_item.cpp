@@ -12,12 +12,12 @@ int main(int argc, char* argv[]) {
         printf("Error: could not open file %s\n", argv[1]);
         return 1;
     }
-    long value = 0;
+    long long value = 0;
     [[maybe_unused]] size_t first = fread(&value, sizeof value, 1, in);
     if (fread(&value, sizeof value, 1, in) == 1 && fread(&value, sizeof value, 1, in) == 1 &&
         fread(&value, sizeof value, 1, in) == 1 && fread(&value, sizeof value, 1, in) == 1) {
         fclose(in);
-        printf("Optimized value: %ld\n", value);
+        printf("Optimized value: %lld\n", value);
         return 0;
     }
     puts("Error: could not read data");

@@ -11,9 +11,9 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     fseek(in, 0, SEEK_END);
-    long size = ftell(in);
+    long long size = ftell(in);
     rewind(in);
     fclose(in);
-    printf("File %s has a length of %ld\n", argv[1], size);
+    printf("File %s has a length of %lld\n", argv[1], size);
     return 0;
 }

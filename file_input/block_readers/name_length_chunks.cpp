@@ -16,11 +16,11 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     fseek(in, 0, SEEK_END);
-    long size = ftell(in);
+    long long size = ftell(in);
     rewind(in);
     size_t length = strlen(argv[1]);
     char* chunk = nullptr;
-    for (long i = 0; i < size; i++) {
+    for (long long i = 0; i < size; i++) {
         free(chunk);  // only the last chunk is kept
         chunk = static_cast<char*>(malloc(length + 1));
         if (!chunk) {

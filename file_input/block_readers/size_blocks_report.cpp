@@ -18,7 +18,7 @@ int main(int argc, char* argv[]) {
     fseek(stream, 0, SEEK_END);
     int size = common::to_int(ftell(stream));
     rewind(stream);
-    for (long offset = 0; offset < size; offset += 10000) {
+    for (long long offset = 0; offset < size; offset += 10000) {
         [[maybe_unused]] size_t put = fwrite(block, 1, sizeof block, stream);
         printf("File read %d bytes\n", common::to_int(offset + 1));
     }

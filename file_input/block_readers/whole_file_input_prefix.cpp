@@ -13,7 +13,7 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     fseek(in, 0, SEEK_END);
-    long size = ftell(in);
+    long long size = ftell(in);
     rewind(in);
     // A file that cannot be measured (ftell fails) is read as empty.
     size_t bytes = size > 0 ? static_cast<size_t>(size) : 0;

@@ -5,6 +5,7 @@
 
 #include "common/args.hpp"
 #include "common/wrap.hpp"
+#include "common/intconv.hpp"
 
 int main(int argc, char* argv[]) {
     if (!common::has_args(argc, 2)) return common::usage(1, "Usage: %s <input_file> <output_file>\n", argv[0]);
@@ -18,7 +19,7 @@ int main(int argc, char* argv[]) {
     }
     char line[1024] = {};
     if (!fgets(line, sizeof line, in)) line[0] = '\0';
-    int v = common::to_int(strtol(line, nullptr, 10));
+    int v = common::to_int(common::strtol64(line, nullptr, 10));
     long double magnitude = v < 0 ? -static_cast<long double>(v) : static_cast<long double>(v);
     fprintf(out, "Input: %d\n", v);
     fprintf(out, "Output:\n");

@@ -18,10 +18,10 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     int value = 0;
-    long last_end = -1;
+    long long last_end = -1;
     while (common::scan_int(value, in) == 1) {
         value = common::wrap_add(value, 1);
-        long at = ftell(in);
+        long long at = ftell(in);
         if (at < 0 || at <= last_end) break;
         last_end = at;
         if (at != 0) fseek(in, -1, SEEK_CUR);

@@ -5,6 +5,7 @@
 
 #include "common/args.hpp"
 #include "common/wrap.hpp"
+#include "common/intconv.hpp"
 
 int main(int argc, char* argv[]) {
     if (!common::has_args(argc, 1)) {
@@ -22,7 +23,7 @@ int main(int argc, char* argv[]) {
         fclose(in);
         return 1;
     }
-    int value = common::to_int(strtol(buf, nullptr, 10));
+    int value = common::to_int(common::strtol64(buf, nullptr, 10));
     if (value != 0) {
         printf("Result: %d\n", value);
         fclose(in);

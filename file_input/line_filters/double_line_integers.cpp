@@ -6,6 +6,7 @@
 #include "common/args.hpp"
 #include "common/lines.hpp"
 #include "common/wrap.hpp"
+#include "common/intconv.hpp"
 
 int main(int argc, char* argv[]) {
     if (!common::has_args(argc, 1)) return common::usage(1, "Usage: %s input_file\n", argv[0]);
@@ -15,8 +16,8 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     common::for_each_piece<100>(in, [](const char* piece) {
-        long value = strtol(piece, nullptr, 10);
-        printf("%d\n", common::to_int(common::wrap_mul(value, 2L)));
+        long long value = common::strtol64(piece, nullptr, 10);
+        printf("%d\n", common::to_int(common::wrap_mul(value, 2LL)));
     });
     fclose(in);
     return 0;

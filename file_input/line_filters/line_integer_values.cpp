@@ -7,6 +7,7 @@
 #include "common/args.hpp"
 #include "common/lines.hpp"
 #include "common/wrap.hpp"
+#include "common/intconv.hpp"
 
 int main(int argc, char* argv[]) {
     if (!common::has_args(argc, 1)) return common::usage(1, "Usage: %s input_file\n", argv[0]);
@@ -21,7 +22,7 @@ int main(int argc, char* argv[]) {
         if (len == 0)
             puts("Empty line.");
         else
-            printf("%d\n", common::to_int(strtol(piece, nullptr, 10)));
+            printf("%d\n", common::to_int(common::strtol64(piece, nullptr, 10)));
     });
     fclose(in);
     return 0;

@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "common/args.hpp"
+#include "common/intconv.hpp"
 
 // Walks the arguments from the first, taking each one's position as the
 // length; an argument whose value (base 10) has its low 8 bits all zero ends
@@ -13,7 +14,7 @@ static int wcstold(int argc, char** argv) {
     int length = 0;
     for (int i = 1; i < argc; i++) {
         length = i;
-        unsigned long value = static_cast<unsigned long>(strtol(argv[i], nullptr, 10));
+        unsigned long long value = static_cast<unsigned long long>(common::strtol64(argv[i], nullptr, 10));
         if ((value & 0xffUL) == 0) return 0;
     }
     printf("Input length: %d\n", length);

@@ -5,14 +5,15 @@
 
 #include "common/args.hpp"
 #include "common/wrap.hpp"
+#include "common/intconv.hpp"
 
 int main(int argc, char* argv[]) {
     puts("Hello, world!");
     double x = strtod(common::arg_or_empty(argc, argv, 1), nullptr);
-    int y = common::to_int(strtol(common::arg_or_empty(argc, argv, 2), nullptr, 10));
-    long z = strtol(common::arg_or_empty(argc, argv, 3), nullptr, 10);
+    int y = common::to_int(common::strtol64(common::arg_or_empty(argc, argv, 2), nullptr, 10));
+    long long z = common::strtol64(common::arg_or_empty(argc, argv, 3), nullptr, 10);
     printf("x = %.2f\n", x);
     printf("y = %d\n", y);
-    printf("z = %ld\n", z);
+    printf("z = %lld\n", z);
     return 0;
 }

@@ -6,9 +6,10 @@
 
 #include "common/args.hpp"
 #include "common/wrap.hpp"
+#include "common/intconv.hpp"
 
 int main(int argc, char* argv[]) {
-    unsigned int h = static_cast<unsigned int>(strtol(common::arg_or_empty(argc, argv, 1), nullptr, 10));
+    unsigned int h = static_cast<unsigned int>(common::strtol64(common::arg_or_empty(argc, argv, 1), nullptr, 10));
     if (h > 23) {
         printf("Invalid input. Please enter a valid time in the format HHMM.");
         return 0;

@@ -8,11 +8,11 @@
 
 int main(int argc, char* argv[]) {
     if (!common::has_at_least(argc, 1)) return common::usage_err(1, "Error: Missing required header files.\n");
-    long v = static_cast<long>(strtoll(argv[1], nullptr, 10));
+    long long v = static_cast<long long>(strtoll(argv[1], nullptr, 10));
     double d = strtod(common::arg_or_empty(argc, argv, 2), nullptr);
     for (int i = 0; i < 32; ++i) {
         long double value = static_cast<long double>(v) * d + i;
-        printf("%ld, %.2Lf\n", v, value);
+        printf("%lld, %.2Lf\n", v, value);
     }
     if (common::has_args(argc, 2)) return common::usage_err(1, "Error: Missing required data.\n");
     puts("Program complete.");

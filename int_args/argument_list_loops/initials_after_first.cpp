@@ -6,9 +6,10 @@
 
 #include "common/args.hpp"
 #include "common/wrap.hpp"
+#include "common/intconv.hpp"
 
 int main(int argc, char* argv[]) {
-    int first = common::to_int(strtol(common::arg_or_empty(argc, argv, 1), nullptr, 10));
+    int first = common::to_int(common::strtol64(common::arg_or_empty(argc, argv, 1), nullptr, 10));
     (void)first;
     for (int i = 2; i < argc; i++) {
         if (argv[i][0] == '\0') break;

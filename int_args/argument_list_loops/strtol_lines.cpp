@@ -5,12 +5,13 @@
 #include <cstdlib>
 
 #include "common/wrap.hpp"
+#include "common/intconv.hpp"
 
 int main(int argc, char* argv[]) {
     if (argc < 1) {
         printf("Enter an argument: ");
         return 1;
     }
-    for (int i = 1; i < argc; i++) printf("%d\n", common::to_int(strtol(argv[i], nullptr, 10)));
+    for (int i = 1; i < argc; i++) printf("%d\n", common::to_int(common::strtol64(argv[i], nullptr, 10)));
     return 0;
 }

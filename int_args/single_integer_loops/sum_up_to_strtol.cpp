@@ -5,6 +5,7 @@
 
 #include "common/args.hpp"
 #include "common/wrap.hpp"
+#include "common/intconv.hpp"
 
 int main(int argc, char* argv[]) {
     if (!common::has_args(argc, 1)) {
@@ -12,7 +13,7 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     int sum = 0;
-    for (int i = 1; i <= common::to_int(strtol(argv[1], nullptr, 10)); i++) {
+    for (int i = 1; i <= common::to_int(common::strtol64(argv[1], nullptr, 10)); i++) {
         sum = common::wrap_add(sum, i);
         if (i == 2147483647) break;  // the counter never steps past INT_MAX
     }

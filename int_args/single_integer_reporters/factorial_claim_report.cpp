@@ -8,9 +8,10 @@
 
 #include "common/args.hpp"
 #include "common/wrap.hpp"
+#include "common/intconv.hpp"
 
 int main(int argc, char* argv[]) {
-    int n = common::to_int(strtol(common::arg_or_empty(argc, argv, 1), nullptr, 10));
+    int n = common::to_int(common::strtol64(common::arg_or_empty(argc, argv, 1), nullptr, 10));
     long long factorial = 1;
     for (int i = 2; i <= n && factorial != 0; ++i) factorial = common::wrap_mul(factorial, static_cast<long long>(i));
     printf("The factorial of %d is %lld\n", n, factorial);

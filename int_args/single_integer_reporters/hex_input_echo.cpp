@@ -6,9 +6,10 @@
 
 #include "common/args.hpp"
 #include "common/wrap.hpp"
+#include "common/intconv.hpp"
 
 int main(int argc, char* argv[]) {
-    long input = strtol(common::arg_or_empty(argc, argv, 1), nullptr, 16);
+    long long input = common::strtol64(common::arg_or_empty(argc, argv, 1), nullptr, 16);
     printf("Input: %X\n", static_cast<unsigned int>(common::to_int(input)));
     return 0;
 }

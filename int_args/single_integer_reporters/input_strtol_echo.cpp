@@ -5,13 +5,14 @@
 
 #include "common/args.hpp"
 #include "common/wrap.hpp"
+#include "common/intconv.hpp"
 
 int main(int argc, char* argv[]) {
     if (!common::has_args(argc, 1)) {
         puts("Please provide an input integer as a command line argument.");
         return 1;
     }
-    long input = strtol(argv[1], nullptr, 10);
+    long long input = common::strtol64(argv[1], nullptr, 10);
     printf("Input: %d\n", common::to_int(input));
     return 0;
 }

@@ -6,10 +6,11 @@
 
 #include "common/args.hpp"
 #include "common/wrap.hpp"
+#include "common/intconv.hpp"
 
 int main(int argc, char* argv[]) {
     if (!common::has_args(argc, 1)) return common::usage(1, "Usage: %s input\n", argv[0]);
-    int n = common::to_int(strtoul(argv[1], nullptr, 10));
+    int n = common::to_int(common::strtoul64(argv[1], nullptr, 10));
     if (n <= 0) {
         puts("Invalid input. Please enter a positive integer");
         return 1;

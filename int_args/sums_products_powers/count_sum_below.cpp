@@ -5,10 +5,11 @@
 
 #include "common/args.hpp"
 #include "common/wrap.hpp"
+#include "common/intconv.hpp"
 
 int main(int argc, char* argv[]) {
     if (!common::has_args(argc, 1)) return common::usage(1, "Usage: %s <number-of-integers>\n", argv[0]);
-    int n = common::to_int(strtol(argv[1], nullptr, 10));
+    int n = common::to_int(common::strtol64(argv[1], nullptr, 10));
     if (n < 0) {
         puts("Error: number-of-integers must be a positive integer");
         return 1;

@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "common/wrap.hpp"
+#include "common/intconv.hpp"
 
 static int sum_of_digits(int value) {
     int sum = 0;
@@ -29,7 +30,7 @@ int main(int argc, char* argv[]) {
         puts("Invalid input. Please enter a decimal number.");
         return 0;
     }
-    int value = common::to_int(strtol(input, nullptr, 10));
+    int value = common::to_int(common::strtol64(input, nullptr, 10));
     printf("Sum of digits: %d\n", sum_of_digits(value));
     return 0;
 }

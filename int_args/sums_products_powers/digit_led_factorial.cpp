@@ -20,6 +20,6 @@ int main(int argc, char* argv[]) {
     unsigned int factorial = 1;
     // The counter is wider than int so that n = INT_MAX ends the loop.
     for (long long i = 2; i <= n; i++) factorial *= static_cast<unsigned int>(i);
-    printf("%d! is %ld\n", n, static_cast<long>(factorial));
+    printf("%d! is %lld\n", n, static_cast<long long>(factorial));
     return 0;
 }

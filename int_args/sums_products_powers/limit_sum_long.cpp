@@ -11,8 +11,8 @@ int main(int argc, char* argv[]) {
         puts("Limit must be a positive integer.");
         return 1;
     }
-    long sum = 0;
-    for (long i = 1; i <= n; i++) sum += i;
-    printf("Sum of numbers between 1 and %d: %ld\n", n, sum);
+    long long sum = 0;
+    for (long long i = 1; i <= n; i++) sum += i;
+    printf("Sum of numbers between 1 and %d: %lld\n", n, sum);
     return 0;
 }

@@ -6,11 +6,12 @@
 
 #include "common/args.hpp"
 #include "common/wrap.hpp"
+#include "common/intconv.hpp"
 
 int main(int argc, char* argv[]) {
     const int max = 10;
     printf("Please enter a number between 1 and %d: ", max);
-    int n = common::to_int(strtol(common::arg_or_empty(argc, argv, 1), nullptr, 10));
+    int n = common::to_int(common::strtol64(common::arg_or_empty(argc, argv, 1), nullptr, 10));
     if (n <= 0 || n > max) {
         puts("Invalid input!");
         exit(1);

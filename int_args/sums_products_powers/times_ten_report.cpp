@@ -6,9 +6,10 @@
 
 #include "common/args.hpp"
 #include "common/wrap.hpp"
+#include "common/intconv.hpp"
 
 int main(int argc, char* argv[]) {
-    int n = common::to_int(strtol(common::arg_or_empty(argc, argv, 1), nullptr, 10));
+    int n = common::to_int(common::strtol64(common::arg_or_empty(argc, argv, 1), nullptr, 10));
     if (n == 0) {
         printf("Invalid input. Please enter a valid integer.");
         return 1;

@@ -6,9 +6,10 @@
 
 #include "common/args.hpp"
 #include "common/wrap.hpp"
+#include "common/intconv.hpp"
 
 int main(int argc, char* argv[]) {
-    int n = common::to_int(strtol(common::arg_or_empty(argc, argv, 1), nullptr, 10));
+    int n = common::to_int(common::strtol64(common::arg_or_empty(argc, argv, 1), nullptr, 10));
     int sum = 0;
     // The counter is wider than int so that n = INT_MAX ends the loop.
     for (long long i = 1; i <= n; i++) {

@@ -6,10 +6,11 @@
 #include <cstdlib>
 
 #include "common/wrap.hpp"
+#include "common/intconv.hpp"
 
 int main(int argc, char* argv[]) {
     for (int i = 1; i < argc; i++) {
-        int v = common::to_int(strtol(argv[i], nullptr, 0));
+        int v = common::to_int(common::strtol64(argv[i], nullptr, 0));
         if (v >= 0 && v <= UCHAR_MAX && isalpha(v)) puts(argv[i]);
     }
     return 0;

@@ -20,9 +20,9 @@ int main(int argc, char* argv[]) {
             return 1;
         }
     int size = common::atoi_int(common::arg_or_empty(argc, argv, 1));
-    long count = argc > 2 ? argc - 2 : 0;
-    long reach = count + 3;
-    long used = size < 0 ? 0 : (size < reach ? size : reach);
+    long long count = argc > 2 ? argc - 2 : 0;
+    long long reach = count + 3;
+    long long used = size < 0 ? 0 : (size < reach ? size : reach);
 
     unsigned char* stored = static_cast<unsigned char*>(calloc(static_cast<size_t>(used) + 1, 1));
     char* output = static_cast<char*>(calloc(static_cast<size_t>(used) + 1, 1));
@@ -31,13 +31,13 @@ int main(int argc, char* argv[]) {
         free(output);
         return 1;
     }
-    for (long k = 0; k < count && k < used; k++) {
+    for (long long k = 0; k < count && k < used; k++) {
         int value = 0;
         common::sscanf_int(argv[k + 2], &value);
         unsigned int bits = static_cast<unsigned int>(value);
-        for (long b = 0; b < 4 && k + b < used; b++) stored[k + b] = static_cast<unsigned char>(bits >> (8 * b));
+        for (long long b = 0; b < 4 && k + b < used; b++) stored[k + b] = static_cast<unsigned char>(bits >> (8 * b));
     }
-    for (long i = 0; i < used; i++) output[i] = (stored[i] & 0x80) ? static_cast<char>(stored[i]) : '\0';
+    for (long long i = 0; i < used; i++) output[i] = (stored[i] & 0x80) ? static_cast<char>(stored[i]) : '\0';
     printf("Output: %s\n", output);
     free(stored);
     free(output);

@@ -5,6 +5,7 @@
 
 #include "common/args.hpp"
 #include "common/wrap.hpp"
+#include "common/intconv.hpp"
 
 int main(int argc, char* argv[]) {
     if (!common::has_args(argc, 1)) return common::usage(1, "Usage: %s <expression>\n", argv[0]);
@@ -14,7 +15,7 @@ int main(int argc, char* argv[]) {
         if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'))
             printf("Character: %c\n", c);
         else if (c >= '0' && c <= '9')
-            printf("Number: %d\n", common::to_int(strtol(expr + i, nullptr, 10)));
+            printf("Number: %d\n", common::to_int(common::strtol64(expr + i, nullptr, 10)));
         else if (c == '$')
             printf("Variable: %s\n", expr);
         else

@@ -3,13 +3,14 @@
 #include <cstdlib>
 
 #include "common/args.hpp"
+#include "common/intconv.hpp"
 
 int main(int argc, char* argv[]) {
     if (!common::has_args(argc, 1)) {
         puts("Usage: program arg1");
         return 1;
     }
-    long value = strtol(argv[1], nullptr, 0);
+    long long value = common::strtol64(argv[1], nullptr, 0);
     (void)value;
     puts("Hello, world!");
     return 0;

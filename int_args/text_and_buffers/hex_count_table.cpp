@@ -9,10 +9,11 @@
 
 #include "common/args.hpp"
 #include "common/wrap.hpp"
+#include "common/intconv.hpp"
 
 int main(int argc, char* argv[]) {
     const int max_entries = 1 << 20;
-    int count = common::to_int(strtol(common::arg_or_empty(argc, argv, 1), nullptr, 16));
+    int count = common::to_int(common::strtol64(common::arg_or_empty(argc, argv, 1), nullptr, 16));
     if (count <= 0) {
         puts("Error: input must be a positive integer.");
         return 1;

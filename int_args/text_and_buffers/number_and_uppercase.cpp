@@ -8,6 +8,7 @@
 
 #include "common/args.hpp"
 #include "common/wrap.hpp"
+#include "common/intconv.hpp"
 
 int main(int argc, char* argv[]) {
     if (!common::has_args(argc, 1)) {
@@ -19,7 +20,7 @@ int main(int argc, char* argv[]) {
     bool number = true;
     for (int i = 0; i < 3 && number; i++) number = isdigit(static_cast<unsigned char>(input[i])) != 0;
     if (number)
-        printf("Number: %d \n", common::to_int(strtol(input, nullptr, 10)));
+        printf("Number: %d \n", common::to_int(common::strtol64(input, nullptr, 10)));
     else
         puts("Input is not a number.");
 

@@ -6,12 +6,13 @@
 #include <cstring>
 
 #include "common/args.hpp"
+#include "common/intconv.hpp"
 
 int main(int argc, char* argv[]) {
     if (!common::has_args(argc, 1)) return common::usage_err(1, "Usage: %s input\n", argv[0]);
     char* copy = strdup(argv[1]);
     if (!copy) return 1;
-    long value = strtol(copy, nullptr, 0);
+    long long value = common::strtol64(copy, nullptr, 0);
     if (value == 1 || value == -1) {
         fprintf(stderr, "Invalid input: %s. Please enter true or false.\n", copy);
         free(copy);

@@ -9,9 +9,10 @@
 #include "common/args.hpp"
 #include "common/copy.hpp"
 #include "common/wrap.hpp"
+#include "common/intconv.hpp"
 
 int main(int argc, char* argv[]) {
-    int n = common::to_int(strtol(common::arg_or_empty(argc, argv, 1), nullptr, 10));
+    int n = common::to_int(common::strtol64(common::arg_or_empty(argc, argv, 1), nullptr, 10));
     const char* text = common::arg_or_empty(argc, argv, 2);
     size_t limit = n < 0 ? 0 : static_cast<size_t>(n);
     size_t size = strnlen(text, limit) + 1;

@@ -5,10 +5,11 @@
 
 #include "common/args.hpp"
 #include "common/wrap.hpp"
+#include "common/intconv.hpp"
 
 int main(int argc, char* argv[]) {
-    long a = strtol(common::arg_or_empty(argc, argv, 1), nullptr, 16);
-    long b = strtol(common::arg_or_empty(argc, argv, 2), nullptr, 16);
+    long long a = common::strtol64(common::arg_or_empty(argc, argv, 1), nullptr, 16);
+    long long b = common::strtol64(common::arg_or_empty(argc, argv, 2), nullptr, 16);
     printf("Sum: %x\n", static_cast<unsigned int>(common::wrap_add(a, b) & 255));
     return 0;
 }

@@ -5,13 +5,14 @@
 
 #include "common/args.hpp"
 #include "common/wrap.hpp"
+#include "common/intconv.hpp"
 
 int main(int argc, char* argv[]) {
     if (!common::has_args(argc, 2)) {
         fputs("Error: Invalid input. Please enter two integer values.", stdout);
         return 1;
     }
-    long sum = common::wrap_add(strtol(argv[1], nullptr, 10), strtol(argv[2], nullptr, 10));
+    long long sum = common::wrap_add(common::strtol64(argv[1], nullptr, 10), common::strtol64(argv[2], nullptr, 10));
     printf("Sum: %d\n", common::to_int(sum));
     return 0;
 }

@@ -5,10 +5,11 @@
 
 #include "common/args.hpp"
 #include "common/wrap.hpp"
+#include "common/intconv.hpp"
 
 int main(int argc, char* argv[]) {
-    int a = common::to_int(strtol(common::arg_or_empty(argc, argv, 1), nullptr, 10));
-    int b = common::to_int(strtol(common::arg_or_empty(argc, argv, 2), nullptr, 10));
+    int a = common::to_int(common::strtol64(common::arg_or_empty(argc, argv, 1), nullptr, 10));
+    int b = common::to_int(common::strtol64(common::arg_or_empty(argc, argv, 2), nullptr, 10));
     printf("Sum of %d and %d: %d\n", a, b, common::wrap_add(a, b));
     return 0;
 }

@@ -6,11 +6,12 @@
 
 #include "common/args.hpp"
 #include "common/wrap.hpp"
+#include "common/intconv.hpp"
 
 int main(int argc, char* argv[]) {
     if (!common::has_at_least(argc, 2)) return common::usage(1, "Usage: %s input1 [input2]\n", argv[0]);
-    int a = common::to_int(strtol(argv[1], nullptr, 0));
-    int b = common::to_int(strtol(argv[2], nullptr, 0));
+    int a = common::to_int(common::strtol64(argv[1], nullptr, 0));
+    int b = common::to_int(common::strtol64(argv[2], nullptr, 0));
     while (a != 0 && b != 0) {
         a &= b;
         if (b == -1) break;

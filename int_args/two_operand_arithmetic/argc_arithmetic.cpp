@@ -8,9 +8,10 @@
 
 #include "common/args.hpp"
 #include "common/wrap.hpp"
+#include "common/intconv.hpp"
 
 int main(int argc, char* argv[]) {
-    int v = common::to_int(strtol(common::arg_or_empty(argc, argv, 1), nullptr, 10));
+    int v = common::to_int(common::strtol64(common::arg_or_empty(argc, argv, 1), nullptr, 10));
     int k = argc - 1;
     printf("Addition: %d + %d = %d\n", v, k, common::wrap_add(v, k));
     printf("Subtraction: %d - %d = %d\n", v, k - 1, common::wrap_sub(v, k - 1));
@@ -19,7 +20,7 @@ int main(int argc, char* argv[]) {
         puts("Error: invalid input for division.");
         return 0;
     }
-    int divisor = common::to_int(strtol(argv[4], nullptr, 10));
+    int divisor = common::to_int(common::strtol64(argv[4], nullptr, 10));
     if (divisor == 0) {
         puts("Error: division by zero");
         return 1;

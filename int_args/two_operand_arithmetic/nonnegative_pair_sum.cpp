@@ -5,11 +5,12 @@
 
 #include "common/args.hpp"
 #include "common/wrap.hpp"
+#include "common/intconv.hpp"
 
 int main(int argc, char* argv[]) {
     if (!common::has_args(argc, 2)) return common::usage(1, "Usage: %s int1 int2\n", argv[0]);
-    int a = common::to_int(strtol(argv[1], nullptr, 0));
-    int b = common::to_int(strtol(argv[2], nullptr, 0));
+    int a = common::to_int(common::strtol64(argv[1], nullptr, 0));
+    int b = common::to_int(common::strtol64(argv[2], nullptr, 0));
     if (a < 0 || b < 0) {
         puts("Invalid input. Please enter positive integers only.");
         return 1;

@@ -8,7 +8,7 @@
 
 int main(int argc, char* argv[]) {
     if (!common::has_args(argc, 2)) return common::usage(1, "Usage: %s num1 num2\n", argv[0]);
-    if (common::to_int(strtol(argv[1], nullptr, 10)) <= 0 || common::to_int(strtol(argv[2], nullptr, 10)) <= 0) {
+    if (common::to_int(common::strtol64(argv[1], nullptr, 10)) <= 0 || common::to_int(common::strtol64(argv[2], nullptr, 10)) <= 0) {
         puts("Invalid input");
         return 1;
     }

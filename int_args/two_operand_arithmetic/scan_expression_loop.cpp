@@ -10,18 +10,19 @@
 
 #include "common/args.hpp"
 #include "common/wrap.hpp"
+#include "common/intconv.hpp"
 
 // What sscanf(text, "%d %c %d", ...) converts: true when all three items are
 // there. Numbers are read as "%d" reads them (strtol's value cut to 32 bits).
 static bool scan_expression(const char* text, int& x, char& op, int& y) {
     char* end;
-    long v = strtol(text, &end, 10);
+    long long v = common::strtol64(text, &end, 10);
     if (end == text) return false;
     const char* p = end;
     while (isspace(static_cast<unsigned char>(*p))) p++;
     if (*p == '\0') return false;
     char c = *p++;
-    long w = strtol(p, &end, 10);
+    long long w = common::strtol64(p, &end, 10);
     if (end == p) return false;
     x = common::to_int(v);
     op = c;

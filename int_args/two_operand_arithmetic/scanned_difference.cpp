@@ -6,6 +6,7 @@
 
 #include "common/args.hpp"
 #include "common/wrap.hpp"
+#include "common/intconv.hpp"
 
 int main(int argc, char* argv[]) {
     if (!common::has_args(argc, 2)) {
@@ -16,8 +17,8 @@ int main(int argc, char* argv[]) {
     char second[10] = "";
     sscanf(argv[1], "%9s", first);
     sscanf(argv[2], "%9s", second);
-    int a = common::to_int(strtol(first, nullptr, 10));
-    int b = common::to_int(strtol(second, nullptr, 10));
+    int a = common::to_int(common::strtol64(first, nullptr, 10));
+    int b = common::to_int(common::strtol64(second, nullptr, 10));
     printf("Result: %d\n", common::wrap_sub(a, b));
     return 0;
 }

@@ -7,14 +7,15 @@
 
 #include "common/args.hpp"
 #include "common/wrap.hpp"
+#include "common/intconv.hpp"
 
 int main(int argc, char* argv[]) {
     if (!common::has_args(argc, 2)) {
         puts("Please provide two input values separated by a space.");
         return 1;
     }
-    int a = common::to_int(strtol(argv[1], nullptr, 10));
-    int b = common::to_int(strtol(argv[2], nullptr, 10));
+    int a = common::to_int(common::strtol64(argv[1], nullptr, 10));
+    int b = common::to_int(common::strtol64(argv[2], nullptr, 10));
     printf("First Input: %d\n", a);
     printf("Second Input: %d\n", b);
     printf("Result 1: %d\n", common::wrap_add(a, b));

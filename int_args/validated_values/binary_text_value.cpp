@@ -4,6 +4,7 @@
 
 #include "common/args.hpp"
 #include "common/wrap.hpp"
+#include "common/intconv.hpp"
 
 int main(int argc, char* argv[]) {
     if (!common::has_args(argc, 1)) {
@@ -17,6 +18,6 @@ int main(int argc, char* argv[]) {
         }
     }
     printf("Input: %s\n", argv[1]);
-    printf("Output: %d\n", common::to_int(strtol(argv[1], nullptr, 2)));
+    printf("Output: %d\n", common::to_int(common::strtol64(argv[1], nullptr, 2)));
     return 0;
 }

@@ -5,6 +5,7 @@
 
 #include "common/args.hpp"
 #include "common/wrap.hpp"
+#include "common/intconv.hpp"
 
 int main(int argc, char* argv[]) {
     if (!common::has_args(argc, 1)) return common::usage(1, "Usage: %s <input-string>\n", argv[0]);
@@ -13,7 +14,7 @@ int main(int argc, char* argv[]) {
         puts("Error: Could not allocate memory for input.");
         return 1;
     }
-    printf("%d\n", common::to_int(strtol(copy, nullptr, 10)));
+    printf("%d\n", common::to_int(common::strtol64(copy, nullptr, 10)));
     free(copy);
     return 0;
 }

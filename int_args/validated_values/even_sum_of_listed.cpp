@@ -5,13 +5,14 @@
 
 #include "common/args.hpp"
 #include "common/wrap.hpp"
+#include "common/intconv.hpp"
 
 int main(int argc, char* argv[]) {
-    int n = common::to_int(strtol(common::arg_or_empty(argc, argv, 1), nullptr, 10));
+    int n = common::to_int(common::strtol64(common::arg_or_empty(argc, argv, 1), nullptr, 10));
     printf("Enter %d numbers: ", n);
     int sum = 0;
     for (int i = 0; i < n && i + 2 < argc; i++) {
-        int value = common::to_int(strtol(argv[i + 2], nullptr, 10));
+        int value = common::to_int(common::strtol64(argv[i + 2], nullptr, 10));
         if (value % 2 == 0) sum = common::wrap_add(sum, value);
     }
     printf("Sum of even numbers: %d\n", sum);

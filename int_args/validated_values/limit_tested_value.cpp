@@ -12,7 +12,7 @@ int main(int argc, char* argv[]) {
     const char* text = common::arg_or_empty(argc, argv, 1);
     int value;
     if (common::sscanf_int(text, &value) != 1) return 0;
-    if (strtol(text, nullptr, 10) > INT_MAX)
+    if (common::strtol64(text, nullptr, 10) > INT_MAX)
         puts("Error: maximum value limit exceeded");
     else
         printf("%d\n", value);

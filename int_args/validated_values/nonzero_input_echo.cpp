@@ -4,13 +4,14 @@
 
 #include "common/args.hpp"
 #include "common/wrap.hpp"
+#include "common/intconv.hpp"
 
 int main(int argc, char* argv[]) {
     if (!common::has_args(argc, 1)) {
         puts("Error: too few or too many arguments");
         return 1;
     }
-    int value = common::to_int(strtol(argv[1], nullptr, 10));
+    int value = common::to_int(common::strtol64(argv[1], nullptr, 10));
     if (value == 0) {
         puts("Error: invalid input");
         return 1;

@@ -4,13 +4,14 @@
 
 #include "common/args.hpp"
 #include "common/wrap.hpp"
+#include "common/intconv.hpp"
 
 int main(int argc, char* argv[]) {
-    int first = common::to_int(strtol(common::arg_or_empty(argc, argv, 1), nullptr, 10));
+    int first = common::to_int(common::strtol64(common::arg_or_empty(argc, argv, 1), nullptr, 10));
     (void)first;
     if (argc < 3) return 0;
     for (int i = 2; i < argc; i++) {
-        int value = common::to_int(strtol(argv[i], nullptr, 10));
+        int value = common::to_int(common::strtol64(argv[i], nullptr, 10));
         printf("Input: %d\n", value);
         puts(value % 2 != 0 ? "Output: Odd" : "Output: Even");
     }

@@ -5,20 +5,21 @@
 
 #include "common/args.hpp"
 #include "common/wrap.hpp"
+#include "common/intconv.hpp"
 
 int main(int argc, char* argv[]) {
     if (!common::has_at_least(argc, 2)) {
         puts("Usage: ./program <n>");
         return 1;
     }
-    int n = common::to_int(strtol(argv[1], nullptr, 10));
+    int n = common::to_int(common::strtol64(argv[1], nullptr, 10));
     if (n <= 0) {
         printf("Invalid input: %s\n", argv[1]);
         return 1;
     }
     int sum = n;
     for (int i = 2; i < argc; i++) {
-        int value = common::to_int(strtol(argv[i], nullptr, 10));
+        int value = common::to_int(common::strtol64(argv[i], nullptr, 10));
         if (value <= 0) break;
         sum = common::wrap_add(sum, value);
     }

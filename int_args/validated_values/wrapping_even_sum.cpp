@@ -8,6 +8,7 @@
 
 #include "common/args.hpp"
 #include "common/wrap.hpp"
+#include "common/intconv.hpp"
 
 static int even_sum_from(int n) {
     const uint64_t last = 0xFFFFFFFEu;
@@ -24,7 +25,7 @@ int main(int argc, char* argv[]) {
         printf("Error: Please provide an argument for the list of numbers to sum.");
         exit(1);
     }
-    int n = common::to_int(strtol(argv[1], nullptr, 10));
+    int n = common::to_int(common::strtol64(argv[1], nullptr, 10));
     printf("The sum of all even numbers in the argument list is: %d\n", even_sum_from(n));
     return 0;
 }

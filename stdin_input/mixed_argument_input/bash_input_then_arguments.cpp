@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "common/wrap.hpp"
+#include "common/intconv.hpp"
 
 // Prompts, reads a line of at most 49 characters, drops its newline and
 // prints it without one. The input may end at once: the line is then empty.
@@ -24,7 +25,7 @@ int main(int argc, char* argv[]) {
             printf("Input: %s\n", text);
             continue;
         }
-        int value = common::to_int(strtol(text, nullptr, 10));
+        int value = common::to_int(common::strtol64(text, nullptr, 10));
         if (value <= 100)
             printf("Input: %s\n", text);
         else

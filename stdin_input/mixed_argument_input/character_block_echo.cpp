@@ -6,12 +6,13 @@
 #include <cstdlib>
 
 #include "common/args.hpp"
+#include "common/intconv.hpp"
 
 int main(int argc, char* argv[]) {
-    long n = strtol(common::arg_or_empty(argc, argv, 1), nullptr, 10);
+    long long n = common::strtol64(common::arg_or_empty(argc, argv, 1), nullptr, 10);
     printf("ASCII representation: %s\n", common::arg(argc, argv, 1));
     printf("ASCII representation of input: ");
-    for (long i = 0; i < n; i++) {
+    for (long long i = 0; i < n; i++) {
         int c = getchar();
         if (c == EOF) break;
         putchar(c);

@@ -7,6 +7,7 @@
 #include "common/args.hpp"
 #include "common/input.hpp"
 #include "common/wrap.hpp"
+#include "common/intconv.hpp"
 
 int main(int argc, char* argv[]) {
     printf("Enter the number:");
@@ -14,7 +15,7 @@ int main(int argc, char* argv[]) {
     common::scan_int(v);
 
     const char* text = common::arg(argc, argv, 1);
-    if (common::to_int(strtol(common::arg_or_empty(argc, argv, 1), nullptr, 10)) == v)
+    if (common::to_int(common::strtol64(common::arg_or_empty(argc, argv, 1), nullptr, 10)) == v)
         printf("%s is a valid input number.", text);
     else
         printf("%s is not a valid input number. Please enter an integer.", text);

@@ -7,13 +7,14 @@
 #include "common/args.hpp"
 #include "common/input.hpp"
 #include "common/wrap.hpp"
+#include "common/intconv.hpp"
 
 int main(int argc, char* argv[]) {
     if (!common::has_args(argc, 1)) {
         printf("Usage: %s <integer>\n", argv[0]);
         exit(1);
     }
-    int a = common::to_int(strtol(argv[1], nullptr, 10));
+    int a = common::to_int(common::strtol64(argv[1], nullptr, 10));
     printf("Input integer: ");
     common::scan_int(a);  // replaces the argument's value only when a number is read
 

@@ -4,11 +4,12 @@
 #include <cstdlib>
 
 #include "common/wrap.hpp"
+#include "common/intconv.hpp"
 
 int main() {
     printf("Enter a number: ");
     char line[100];
     if (!fgets(line, sizeof line, stdin)) return 1;
-    printf("Input: %d\n", common::to_int(strtol(line, nullptr, 10)));
+    printf("Input: %d\n", common::to_int(common::strtol64(line, nullptr, 10)));
     return 0;
 }

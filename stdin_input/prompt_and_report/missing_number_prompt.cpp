@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "common/wrap.hpp"
+#include "common/intconv.hpp"
 
 int main() {
     printf("Enter a list of integers: ");
@@ -18,7 +19,7 @@ int main() {
     size_t length = strlen(line);
     if (length > 0) line[length - 1] = '\0';
 
-    int n = common::to_int(strtol(line, nullptr, 10));
+    int n = common::to_int(common::strtol64(line, nullptr, 10));
     if (n < 0 || n > 10) {
         printf("Invalid entry. Please enter a number between 0 and 10, inclusive.");
         return -1;

@@ -5,6 +5,7 @@
 
 #include "common/input.hpp"
 #include "common/wrap.hpp"
+#include "common/intconv.hpp"
 
 int main(int argc, char* argv[]) {
     int value = 0;
@@ -12,7 +13,7 @@ int main(int argc, char* argv[]) {
         printf("Please enter a number: ");
         common::scan_int(value);
     } else {
-        value = common::to_int(strtol(argv[1], nullptr, 10));
+        value = common::to_int(common::strtol64(argv[1], nullptr, 10));
     }
     printf(value % 2 != 0 ? "Odd number\n" : "Even number\n");
     return 0;

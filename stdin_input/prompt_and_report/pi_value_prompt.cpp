@@ -5,9 +5,10 @@
 #include <cstdlib>
 
 #include "common/wrap.hpp"
+#include "common/intconv.hpp"
 
 int main(int argc, char* argv[]) {
-    int n = argc >= 2 ? common::to_int(strtol(argv[1], nullptr, 10)) : 0;
+    int n = argc >= 2 ? common::to_int(common::strtol64(argv[1], nullptr, 10)) : 0;
     double value = 0;
     for (unsigned int left = static_cast<unsigned int>(n); left != 0; --left) {
         printf("Enter a number: ");

@@ -18,7 +18,7 @@ int main(int argc, char* argv[]) {
     // a decimal number in 32-bit arithmetic; every other byte is passed over.
     int decimal = 0;
     for (size_t i = 0; i < length; i++) {
-        if (text[i] >= 0 && text[i] <= 9)
+        if (static_cast<signed char>(text[i]) >= 0 && text[i] <= 9)
             decimal = common::wrap_add(common::wrap_mul(decimal, 10), static_cast<int>(text[i]));
     }
     printf("Decimal: %d\n", decimal);

@@ -27,7 +27,9 @@ int main(int argc, char* argv[]) {
     char* token = argc > 1 ? strtok(argv[1], " ") : nullptr;
     if (!token) token = empty;
     printf("Input: %s\n", token);
-    char* bits = convert_to_binary(static_cast<unsigned>(token[0]));
+    // The first character is taken as a signed byte: one of 128 or more
+    // converts to a huge unsigned value, all of whose bits are set.
+    char* bits = convert_to_binary(static_cast<unsigned>(static_cast<signed char>(token[0])));
     if (!bits) return 1;
     printf("Binary representation: %s\n", bits);
     free(bits);
