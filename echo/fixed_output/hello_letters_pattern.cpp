@@ -1,7 +1,8 @@
 // Echoes the first word that begins with an a (the last word not counted),
 // then prints a letter pattern of "hello" and a summary line.
 #include <cstdio>
-#include <cstring>
+
+#include "common/bytes.hpp"
 
 int main(int argc, char* argv[]) {
     for (int i = 0; i < argc - 1; i++) {
@@ -21,8 +22,8 @@ int main(int argc, char* argv[]) {
         }
     }
 
-    int hell;  // the int formed by the bytes of "hell", in memory order
-    memcpy(&hell, text, sizeof hell);
+    // The int formed by the bytes of "hell", the first the least significant.
+    int hell = static_cast<int>(common::load_le<uint32_t>(reinterpret_cast<const unsigned char*>(text)));
     printf("a = %d, b = \"%s\", c = %d\n", 5, text, hell);
     return 0;
 }

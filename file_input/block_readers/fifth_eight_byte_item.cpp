@@ -1,9 +1,10 @@
 // Reads a binary file in 8-byte items, one at a time into the same slot, and
-// prints the fifth as a signed 64-bit number. The first read is not checked;
+// prints the fifth as a signed 64-bit number (least significant byte first). The first read is not checked;
 // the second to the fifth must each yield an item.
 #include <cstdio>
 
 #include "common/args.hpp"
+#include "common/bytes.hpp"
 
 int main(int argc, char* argv[]) {
     if (!common::has_args(argc, 1)) return common::usage(1, "Usage: %s <binary file>\n", argv[0]);
@@ -12,12 +13,12 @@ int main(int argc, char* argv[]) {
         printf("Error: could not open file %s\n", argv[1]);
         return 1;
     }
-    long long value = 0;
-    [[maybe_unused]] size_t first = fread(&value, sizeof value, 1, in);
-    if (fread(&value, sizeof value, 1, in) == 1 && fread(&value, sizeof value, 1, in) == 1 &&
-        fread(&value, sizeof value, 1, in) == 1 && fread(&value, sizeof value, 1, in) == 1) {
+    uint64_t value = 0;
+    [[maybe_unused]] size_t first = common::read_le(value, in);
+    if (common::read_le(value, in) == 1 && common::read_le(value, in) == 1 && common::read_le(value, in) == 1 &&
+        common::read_le(value, in) == 1) {
         fclose(in);
-        printf("Optimized value: %lld\n", value);
+        printf("Optimized value: %lld\n", static_cast<long long>(value));
         return 0;
     }
     puts("Error: could not read data");

@@ -1,8 +1,9 @@
 // Adds two integer arguments (32-bit, wrapping) and writes the sum to
-// output.txt as a 4-byte int in the machine's byte order.
+// output.txt as a 4-byte int, least significant byte first.
 #include <cstdio>
 
 #include "common/args.hpp"
+#include "common/bytes.hpp"
 #include "common/intconv.hpp"
 #include "common/wrap.hpp"
 
@@ -15,7 +16,7 @@ int main(int argc, char* argv[]) {
         puts("Error: could not open output file");
         return 1;
     }
-    fwrite(&sum, sizeof sum, 1, out);
+    common::write_le(static_cast<uint32_t>(sum), out);
     fclose(out);
     return 0;
 }
