@@ -22,7 +22,12 @@ int main(int argc, char* argv[]) {
     }
     text[used] = '\0';
     printf("Input string: %s\n", text);
-    for (size_t i = 0; i < used; i++) printf("ASCII code of %c: %d\n", text[i], text[i]);
+    for (size_t i = 0; i < used; i++) {
+        // The byte is taken as signed: one of 128 or more is a negative char
+        // and its code prints below 0, on every target.
+        signed char c = static_cast<signed char>(text[i]);
+        printf("ASCII code of %c: %d\n", c, static_cast<int>(c));
+    }
     free(text);
     return 0;
 }

@@ -135,6 +135,9 @@ std::vector<Case> member_cases() {
          .out = "Input string: abc\nASCII code of a: 97\nASCII code of b: 98\nASCII code of c: 99\n"},
         {.program = "built_string_char_codes", .args = {"xx", "abc", "d"},
          .out = "Input string: ab\nASCII code of a: 97\nASCII code of b: 98\n", .note = "cut to the block"},
+        {.program = "built_string_char_codes", .args = {"xx", "\xe9" "a"},
+         .out = "Input string: \xe9" "a\nASCII code of \xe9: -23\nASCII code of a: 97\n",
+         .note = "byte of 128 or more is a negative char"},
         {.program = "built_string_char_codes", .args = {"x"}, .out = "Input string: \n"},
         {.program = "built_string_char_codes", .out = "Input string: \n", .note = "missing argument"},
         // Members without a count check take a missing first argument as empty.
