@@ -13,6 +13,7 @@ by the compiler under test. Python 3 standard library only.
 """
 import argparse
 import concurrent.futures
+import functools
 import hashlib
 import json
 import os
@@ -37,6 +38,46 @@ def bin_folder(path):
     if os.path.isdir(path):
         return os.path.abspath(path)
     fail("no such build folder: " + path)
+
+
+# ELF machine numbers of the targets the suite is built for: the qemu-user
+# emulator that runs them here and the Debian folder of their libraries.
+EMULATORS = {3: ("qemu-i386", "i686-linux-gnu"), 40: ("qemu-arm", "arm-linux-gnueabihf"),
+             183: ("qemu-aarch64", "aarch64-linux-gnu"), 243: ("qemu-riscv64", "riscv64-linux-gnu"),
+             22: ("qemu-s390x", "s390x-linux-gnu")}
+HOST_MACHINES = {"x86_64": 62, "i686": 3, "i386": 3, "aarch64": 183, "armv7l": 40, "riscv64": 243, "s390x": 22}
+
+
+def elf_machine(path):
+    """The ELF machine number of an executable, or None."""
+    try:
+        with open(path, "rb") as f:
+            head = f.read(20)
+    except OSError:
+        return None
+    if len(head) < 20 or head[:4] != b"\x7fELF":
+        return None
+    return int.from_bytes(head[18:20], "big" if head[5] == 2 else "little")
+
+
+@functools.lru_cache(maxsize=None)
+def runner_for(bindir):
+    """The command to put before the programs of bindir: CORPUS_RUN_UNDER when
+    set, else qemu-user for programs built for another machine, else none."""
+    given = os.environ.get("CORPUS_RUN_UNDER")
+    if given:
+        return given
+    machine = None
+    for name in sorted(os.listdir(bindir)):
+        machine = elf_machine(os.path.join(bindir, name))
+        if machine is not None:
+            break
+    if machine is None or machine == HOST_MACHINES.get(os.uname().machine):
+        return ""
+    if machine not in EMULATORS:
+        fail("the programs of %s are for ELF machine %d, which no emulator here runs" % (bindir, machine))
+    qemu, triple = EMULATORS[machine]
+    return "%s -L /usr/%s" % (qemu, triple)
 
 
 def ctest_entries(tests):
@@ -68,6 +109,9 @@ def run_program(name, command, labels, bindir, scratch):
     os.makedirs(record)
     gtest_json = os.path.join(record, "gtest.json")
     env = dict(os.environ, CORPUS_BIN=bindir, CORPUS_RECORD=record)
+    runner = runner_for(bindir)
+    if runner:
+        env["CORPUS_RUN_UNDER"] = runner
     start = time.monotonic()
     proc = subprocess.run(command + ["--gtest_output=json:" + gtest_json], env=env, capture_output=True)
     seconds = time.monotonic() - start

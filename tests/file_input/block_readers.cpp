@@ -264,7 +264,7 @@ HARNESS_PROBES(BlockReaderProbes, probe_table);
 // A megabyte block that cannot be had is reported, not read into.
 const char* const megabyte_readers[] = {"megabyte_input", "megabyte_file_content"};
 HARNESS_EACH(BlockReaderMemory, AllocationFailure, megabyte_readers) {
-    if (harness::programs_sanitized) GTEST_SKIP() << "the sanitizer runtime cannot start under a data limit";
+    if (const char* why = harness::data_limit_unusable()) GTEST_SKIP() << why;
     harness::Outcome o = harness::run({.program = GetParam(), .args = {"t"}, .files = {{"t", "data"}}, .data_limit = 1UL << 20});
     EXPECT_EQ(o.status, 1) << o.describe();
     EXPECT_EQ(o.out, "");

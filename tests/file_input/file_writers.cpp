@@ -261,7 +261,7 @@ HARNESS_PROBES(FileWriterProbes, probe_table);
 // A block larger than the memory the program may use: nothing is read or
 // written, output.txt is left empty and the status is 1.
 PROGRAM_TEST(StdinLineToOutputTxt, AllocationFailure, "stdin_line_to_output_txt") {
-    if (harness::programs_sanitized) GTEST_SKIP() << "the sanitizer runtime cannot start under a data limit";
+    if (const char* why = harness::data_limit_unusable()) GTEST_SKIP() << why;
     harness::Outcome o = harness::run({.program = "stdin_line_to_output_txt", .args = {"2147483647", "n"}, .input = "hi\n",
                                        .data_limit = 64UL << 20});
     EXPECT_EQ(o.status, 1) << o.describe();

@@ -243,7 +243,7 @@ HARNESS_PROBES(FormattedReaderProbes, probe_table);
 
 // A table too large for the memory the program may use is refused, not used.
 PROGRAM_TEST(FormattedReaderMemory, TableTooLarge, "read_n_integers") {
-    if (harness::programs_sanitized) GTEST_SKIP() << "the sanitizer runtime cannot start under a data limit";
+    if (const char* why = harness::data_limit_unusable()) GTEST_SKIP() << why;
     harness::Outcome o = harness::run(
         {.program = "read_n_integers", .args = {"t", "500000000"}, .files = {{"t", "1"}}, .data_limit = 64UL << 20});
     EXPECT_EQ(o.status, 1);

@@ -170,7 +170,28 @@ const std::vector<std::string>& run_under() {
     return words;
 }
 
+// How much longer a program may take than its case allows: CORPUS_TIME_SCALE,
+// else 10 under a runner (an emulator or valgrind runs a program several
+// times slower), else 1.
+double time_scale() {
+    static const double scale = [] {
+        const char* env = getenv("CORPUS_TIME_SCALE");
+        if (env && *env) {
+            double v = strtod(env, nullptr);
+            if (v > 0) return v;
+        }
+        return run_under().empty() ? 1.0 : 10.0;
+    }();
+    return scale;
+}
+
 }  // namespace
+
+const char* data_limit_unusable() {
+    if (programs_sanitized) return "the sanitizer runtime cannot start under a data limit";
+    if (!run_under().empty()) return "under CORPUS_RUN_UNDER a data limit would limit the runner, not the program";
+    return nullptr;
+}
 
 bool runner_sets_argv0() {
     const std::vector<std::string>& prefix = run_under();
@@ -412,7 +433,7 @@ Outcome run(const Run& r) {
     }
 
     size_t written = 0;
-    double deadline = now_seconds() + r.timeout_seconds;
+    double deadline = now_seconds() + r.timeout_seconds * time_scale();
     while (out_fd >= 0 || err_fd >= 0) {
         pollfd fds[3];
         int n = 0;

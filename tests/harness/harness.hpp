@@ -31,9 +31,16 @@ struct Run {
     unsigned long data_limit = 0;        // RLIMIT_DATA for the program in bytes; 0: none
 };
 
-// Whether the programs were built with the sanitizers, whose runtime cannot
-// start under a data limit: tests that set Run::data_limit skip themselves then.
+// Whether the programs were built with the sanitizers (CORPUS_SANITIZED, or
+// this build's own programs in a sanitize build).
 extern const bool programs_sanitized;
+
+// Why a data limit (Run::data_limit) would not limit the program, or nullptr
+// when it does: the sanitizer runtime cannot start under one, and a runner
+// (CORPUS_RUN_UNDER) would be limited instead of the program. Tests that set
+// a data limit skip themselves with this reason:
+//   if (const char* why = harness::data_limit_unusable()) GTEST_SKIP() << why;
+const char* data_limit_unusable();
 
 struct Outcome {
     std::string out;       // standard output, byte for byte

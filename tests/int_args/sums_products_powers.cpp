@@ -441,7 +441,7 @@ PROGRAM_TEST(SumsProductsPowersLoops, LongFactorialTable, "factorial_table") {
 // A long table is printed whole even where memory for n+1 ints at once is not
 // to be had: 5 000 001 entries (20 MB of ints) under a 16 MiB data limit.
 PROGRAM_TEST(SumsProductsPowersLoops, LongTableUnderMemoryLimit, "factorial_table") {
-    if (harness::programs_sanitized) GTEST_SKIP() << "the sanitizer runtime cannot start under a data limit";
+    if (const char* why = harness::data_limit_unusable()) GTEST_SKIP() << why;
     harness::Outcome o = harness::run({.program = "factorial_table", .args = {"5000000"}, .data_limit = 16UL << 20});
     EXPECT_EQ(o.status, 0) << o.describe();
     EXPECT_EQ(o.err, "");

@@ -287,7 +287,7 @@ PROGRAM_TEST(HexCountTable, BeyondTwoToTheTwenty, "hex_count_table") {
     EXPECT_EQ(o.status, 0) << o.describe();
     EXPECT_EQ(std::count(o.out.begin(), o.out.end(), '\n'), 1 + 0x100001);
     EXPECT_TRUE(o.out.ends_with("0xFE\nHexadecimal constant: 0xFF\nHexadecimal constant: 0x0\n"));
-    if (harness::programs_sanitized) GTEST_SKIP() << "the sanitizer runtime cannot start under a data limit";
+    if (const char* why = harness::data_limit_unusable()) GTEST_SKIP() << why;
     o = harness::run({.program = "hex_count_table", .args = {"100000", "x"}, .data_limit = 2UL << 20});
     EXPECT_EQ(o.status, 1) << o.describe();
     EXPECT_EQ(o.out, "Error: memory allocation failed.\n");

@@ -288,7 +288,7 @@ HARNESS_TABLE(CopyEchoes, copier_table);
 HARNESS_TABLE(CopyEchoMembers, member_table);
 
 HARNESS_EACH(CopyEchoAllocation, FailuresAreReported, failures) {
-    if (harness::programs_sanitized) GTEST_SKIP() << "the sanitizer runtime cannot start under a data limit";
+    if (const char* why = harness::data_limit_unusable()) GTEST_SKIP() << why;
     const Failure& f = GetParam();
     SCOPED_TRACE(f.program);
     harness::Outcome r = run_at_smallest_limit(f.program, f.args);
