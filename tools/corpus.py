@@ -136,7 +136,7 @@ def run_program(name, command, labels, bindir, scratch):
     program = os.path.join(bindir, name)
     varies = "nondeterministic" in labels
     folder = next((l for l in labels if l in FOLDERS), "")
-    family = next((l for l in labels if l not in FOLDERS and l not in ("slow", "timing", "nondeterministic")), "")
+    family = next((l for l in labels if l not in FOLDERS and l not in ("slow", "timing", "nondeterministic", "target")), "")
     return {
         "program": name, "folder": folder, "family": family, "labels": labels,
         "passed": passed, "failed": len(failing), "failing": failing, "seconds": round(seconds, 3),
@@ -149,7 +149,8 @@ def run_program(name, command, labels, bindir, scratch):
 def report(build, tests, jobs, only=None, quiet=False):
     bindir = bin_folder(build)
     entries = ctest_entries(tests)
-    names = sorted(n for n in entries if not only or re.search(only, n))
+    # Only programs: entries labelled with a program folder (not the tools' own test).
+    names = sorted(n for n in entries if any(l in FOLDERS for l in entries[n][1]) and (not only or re.search(only, n)))
     results = {}
     with tempfile.TemporaryDirectory(prefix="corpus-report-") as scratch:
         with concurrent.futures.ThreadPoolExecutor(max_workers=jobs) as pool:
@@ -276,14 +277,19 @@ def main():
     parser.add_argument("-j", "--jobs", type=int, default=int(os.environ.get("CTEST_PARALLEL_LEVEL") or
                                                               os.cpu_count() or 1))
     parser.add_argument("--only", help="programs whose names match this regular expression")
+    # The same options after the command, where they override those before it.
+    shared = argparse.ArgumentParser(add_help=False)
+    shared.add_argument("--tests", default=argparse.SUPPRESS, help="a build with tests (default: build/)")
+    shared.add_argument("-j", "--jobs", type=int, default=argparse.SUPPRESS)
+    shared.add_argument("--only", default=argparse.SUPPRESS, help="programs whose names match this regular expression")
     sub = parser.add_subparsers(dest="command", required=True)
-    p = sub.add_parser("report", help="run every case against a build and write a JSON report")
+    p = sub.add_parser("report", parents=[shared], help="run every case against a build and write a JSON report")
     p.add_argument("build")
     p.add_argument("-o", "--output", default="report.json")
-    p = sub.add_parser("compare", help="list the programs whose behaviour differs between two builds or reports")
+    p = sub.add_parser("compare", parents=[shared], help="list the programs whose behaviour differs between two builds or reports")
     p.add_argument("a")
     p.add_argument("b")
-    p = sub.add_parser("catalogue", help="list every program with its folder, family, summary and cases")
+    p = sub.add_parser("catalogue", parents=[shared], help="list every program with its folder, family, summary and cases")
     p.add_argument("-o", "--output")
     args = parser.parse_args()
 

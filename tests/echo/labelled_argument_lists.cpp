@@ -227,9 +227,10 @@ HARNESS_TABLE(LabelledMembers, member_table);
 HARNESS_PROBES(LabelledProbes, probe_table);
 
 // Addresses change from run to run.
-HARNESS_LABELS(argument_slot_address_listing, nondeterministic)
+HARNESS_LABELS(argument_slot_address_listing, nondeterministic target)
 
-// The addresses are those of consecutive slots of the argument vector.
+// The addresses are those of consecutive slots of the argument vector, a
+// pointer's size apart on the target the program was built for.
 PROGRAM_TEST(LabelledAddresses, ConsecutiveSlots, "argument_slot_address_listing") {
     harness::Outcome o = harness::run({.program = "argument_slot_address_listing", .args = {"a", "b c", "d"}});
     EXPECT_EQ(o.status, 0);
@@ -244,7 +245,7 @@ PROGRAM_TEST(LabelledAddresses, ConsecutiveSlots, "argument_slot_address_listing
         EXPECT_EQ((*it)[2].str(), words[n]);
         unsigned long long address = std::stoull((*it)[3].str(), nullptr, 16);
         if (n > 0) {
-            EXPECT_EQ(address, previous + sizeof(char*));
+            EXPECT_EQ(address, previous + harness::program_pointer_size("argument_slot_address_listing"));
         }
         previous = address;
     }

@@ -187,6 +187,16 @@ double time_scale() {
 
 }  // namespace
 
+unsigned program_pointer_size(const std::string& program) {
+    unsigned char head[5] = {};
+    int fd = open((bin_dir() + "/" + program).c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return 0;
+    ssize_t n = read(fd, head, sizeof head);
+    close(fd);
+    if (n != sizeof head || memcmp(head, "\x7f" "ELF", 4) != 0) return 0;
+    return head[4] == 1 ? 4 : head[4] == 2 ? 8 : 0;  // ELFCLASS32, ELFCLASS64
+}
+
 const char* data_limit_unusable() {
     if (programs_sanitized) return "the sanitizer runtime cannot start under a data limit";
     if (!run_under().empty()) return "under CORPUS_RUN_UNDER a data limit would limit the runner, not the program";
@@ -554,9 +564,22 @@ std::string repeat(const std::string& piece, size_t times) {
 }
 
 namespace {
+// Bytes as a case shows them: escaped, and cut after 40 bytes with the whole
+// length shown.
+std::string shown(const std::string& bytes) {
+    if (bytes.size() <= 40) return "'" + escape(bytes) + "'";
+    return "'" + escape(bytes.substr(0, 40)) + "...' (" + std::to_string(bytes.size()) + " bytes)";
+}
+
+// The case in plain terms: the program and its arguments, then the
+// invocation name, standard input and the files given, where the case sets them.
 std::string describe(const Case& c) {
     std::string who = c.program;
-    for (const auto& a : c.args) who += " '" + escape(a.size() > 40 ? a.substr(0, 40) + "..." : a) + "'";
+    for (const auto& a : c.args) who += " " + shown(a);
+    if (c.argv0) who += "  [invoked as " + shown(*c.argv0) + "]";
+    if (!c.input.empty()) who += "  [stdin " + shown(c.input) + "]";
+    for (const auto& [name, bytes] : c.files) who += "  [file " + name + ": " + shown(bytes) + "]";
+    for (const auto& d : c.dirs) who += "  [directory " + d + "]";
     if (!c.note.empty()) who += "  [" + c.note + "]";
     return who;
 }
@@ -588,7 +611,10 @@ void check(const Case& c) {
 
 void PrintTo(const Run& r, std::ostream* os) {
     std::string who = r.program;
-    for (const auto& a : r.args) who += " '" + escape(a.size() > 40 ? a.substr(0, 40) + "..." : a) + "'";
+    for (const auto& a : r.args) who += " " + shown(a);
+    if (r.argv0) who += "  [invoked as " + shown(*r.argv0) + "]";
+    if (!r.input.empty()) who += "  [stdin " + shown(r.input) + "]";
+    for (const auto& [name, bytes] : r.files) who += "  [file " + name + ": " + shown(bytes) + "]";
     *os << who;
 }
 

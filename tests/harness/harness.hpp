@@ -52,6 +52,11 @@ struct Outcome {
     std::string describe() const;  // "status 1", "signal 11", "timed out"
 };
 
+// The size in bytes of a pointer (4 or 8) in the program under test, read
+// from its ELF header: for checks of programs whose output is about the
+// target they were built for. 0 when the program cannot be read.
+unsigned program_pointer_size(const std::string& program);
+
 // Runs the program; fails the current test (and returns an empty outcome)
 // if the program does not exist or cannot be started.
 Outcome run(const Run& r);
@@ -223,6 +228,7 @@ std::string program_of(const ::testing::TestInfo& t);
 // Extra CTest labels for a program, read from the test file at configure time:
 // HARNESS_LABELS(program, timing nondeterministic slow) on a line of its own.
 // timing: it sleeps or measures time; nondeterministic: its output is meant to
-// vary (clock, random numbers), so reports keep no hash of it; slow: it takes
-// seconds.
+// vary (clock, random numbers), so reports keep no hash of it; target: its
+// output is about the target it was built for (addresses, pointer sizes), so
+// its tests check only what holds on every target; slow: it takes seconds.
 #define HARNESS_LABELS(program, ...)
