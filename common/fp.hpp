@@ -1,4 +1,5 @@
-// Floating-point steps whose result the compiler must not choose.
+// Floating-point steps whose result neither the compiler nor the target may
+// choose.
 #pragma once
 
 namespace common {
@@ -13,5 +14,41 @@ inline double add_in_order(double a, double b) {
     if (b != b) return b;
     return a + b;
 }
+
+// Values rounded to their own type on every target.
+//
+// The x87 unit of 32-bit x86 (FLT_EVAL_METHOD 2) computes float and double
+// expressions in a wider format and keeps the results so in its registers,
+// where the compiler may leave them across assignments and conversions: a
+// float or double result there need not be the one x86-64 computes. A
+// program passes each float or double value whose rounding shows in its
+// output through as_float or as_double, which store it to memory, the one
+// step that rounds on the x87 (and is the value itself elsewhere). Besides,
+// the x87 is set to round every operation to a double's 53 bits before main,
+// so that an operation on doubles rounds once, as it does on x86-64, and not
+// first to 64 bits and then again to 53 (a float operation rounded to 53 bits
+// and then to 24 gives the float result exactly).
+#if defined(__i386__) && defined(__FLT_EVAL_METHOD__) && __FLT_EVAL_METHOD__ == 2
+inline double as_double(double x) {
+    volatile double stored = x;
+    return stored;
+}
+inline float as_float(double x) {
+    volatile float stored = static_cast<float>(x);
+    return stored;
+}
+namespace detail {
+inline const bool x87_rounds_to_double = [] {
+    unsigned short control;
+    __asm__ volatile("fnstcw %0" : "=m"(control));
+    control = static_cast<unsigned short>((control & ~0x300u) | 0x200u);
+    __asm__ volatile("fldcw %0" : : "m"(control));
+    return true;
+}();
+}  // namespace detail
+#else
+constexpr double as_double(double x) { return x; }
+constexpr float as_float(double x) { return static_cast<float>(x); }
+#endif
 
 }  // namespace common
