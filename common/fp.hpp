@@ -51,4 +51,40 @@ constexpr double as_double(double x) { return x; }
 constexpr float as_float(double x) { return static_cast<float>(x); }
 #endif
 
+// Arithmetic with the NaN that x86-64 gives. There an operation gives back
+// its first NaN operand, and an operation on numbers that has no value (0/0,
+// inf - inf, 0 * inf) gives the default NaN, whose sign bit is set and which
+// printf shows as "-nan". aarch64, armhf and s390x make a positive default
+// NaN, and riscv64 gives its positive canonical NaN for every NaN result, so
+// a program whose output can show a NaN computes through these: the result
+// of a op b rounded to its type (as_double), or, when it is a NaN, a if a is
+// one, else b if b is one, else the negative default NaN.
+inline double nan_of(double result, double a, double b) {
+    if (result == result) return result;
+    if (a != a) return a;
+    if (b != b) return b;
+    return -__builtin_nan("");
+}
+inline double add(double a, double b) { return nan_of(as_double(a + b), a, b); }
+inline double sub(double a, double b) { return nan_of(as_double(a - b), a, b); }
+inline double mul(double a, double b) { return nan_of(as_double(a * b), a, b); }
+inline double div(double a, double b) { return nan_of(as_double(a / b), a, b); }
+
+// The same for float operations (each rounded to float), and a conversion to
+// float that keeps a NaN's sign, as x86-64 does (riscv64 makes it positive).
+inline float nan_of(float result, float a, float b) {
+    if (result == result) return result;
+    if (a != a) return a;
+    if (b != b) return b;
+    return -__builtin_nanf("");
+}
+inline float addf(float a, float b) { return nan_of(as_float(a + b), a, b); }
+inline float subf(float a, float b) { return nan_of(as_float(a - b), a, b); }
+inline float mulf(float a, float b) { return nan_of(as_float(a * b), a, b); }
+inline float divf(float a, float b) { return nan_of(as_float(a / b), a, b); }
+inline float to_float(double x) {
+    if (x != x) return __builtin_signbit(x) ? -__builtin_nanf("") : __builtin_nanf("");
+    return as_float(x);
+}
+
 }  // namespace common

@@ -1,21 +1,29 @@
 #!/usr/bin/env python3
-"""Reports, compares and lists the suite's programs.
+"""Reports, compares and reproduces the behaviour of the suite's programs.
 
   corpus.py report  BUILD [-o report.json]   run every case against BUILD/bin
   corpus.py compare A B                      list the programs whose behaviour differs
+  corpus.py compare --metric size A B        compare the programs' .text sizes
+  corpus.py compare --metric time A B        compare the run times of the programs that run long enough
+  corpus.py repro PROGRAM [--case N] [--bin DIR] -o DIR
+                                             write a folder that reruns one case by itself (run.sh)
   corpus.py catalogue [-o catalogue.md]      list every program with its summary
 
 BUILD (and A, B) is a build folder holding bin/, or a bin folder itself; A and
 B may also be reports written by `report`. The cases come from the test
 programs of a build with tests (--tests, default: build/ beside this folder),
 which run the programs of BUILD through CORPUS_BIN, so the checker is not built
-by the compiler under test. Python 3 standard library only.
+by the compiler under test; programs built for another machine run under its
+qemu-user. Cases are shown in plain terms and numbered per program as repro
+takes them. --only, -j and --tests go before or after the command. Python 3
+standard library only.
 """
 import argparse
 import concurrent.futures
 import functools
 import hashlib
 import json
+import math
 import os
 import re
 import subprocess
@@ -100,14 +108,127 @@ def ctest_entries(tests):
     return entries
 
 
-def digest(value):
-    return hashlib.sha256(json.dumps(value, sort_keys=True, ensure_ascii=True).encode()).hexdigest()
+def digest(value, length=64):
+    return hashlib.sha256(json.dumps(value, sort_keys=True, ensure_ascii=True).encode()).hexdigest()[:length]
 
 
-def run_program(name, command, labels, bindir, scratch):
-    record = os.path.join(scratch, name)
-    os.makedirs(record)
+# A recorded byte string is a str of code points 0-255, or, past 1 MiB, an
+# object with its first MiB ("head"), its size and a hash of all of it.
+def head_of(value):
+    return value if isinstance(value, str) else value["head"]
+
+
+def size_of(value):
+    return len(value) if isinstance(value, str) else value["size"]
+
+
+def escaped(text):
+    out = []
+    for ch in text:
+        c = ord(ch)
+        if ch == "\n":
+            out.append("\\n")
+        elif ch == "\t":
+            out.append("\\t")
+        elif ch in "\\'":
+            out.append("\\" + ch)
+        elif c < 0x20 or c >= 0x7f:
+            out.append("\\x%02x" % c)
+        else:
+            out.append(ch)
+    return "".join(out)
+
+
+def shown(value, limit=40):
+    """Bytes as a case shows them: escaped, cut after `limit` bytes with the length shown."""
+    text, size = head_of(value), size_of(value)
+    if size <= limit:
+        return "'" + escaped(text) + "'"
+    return "'%s...' (%d bytes)" % (escaped(text[:limit]), size)
+
+
+def plain_terms(program, case):
+    """A recorded run in plain terms: the program and its arguments, the
+    invocation name, standard input and the files and directories given."""
+    argv = case.get("argv") or ["./" + program]
+    words = [program] + [shown(a) for a in argv[1:]]
+    if argv[0] != "./" + program:
+        words.append(" [invoked as %s]" % shown(argv[0]))
+    if size_of(case.get("input", "")):
+        words.append(" [stdin %s]" % shown(case["input"]))
+    for name, value in sorted((case.get("files_in") or {}).items()):
+        words.append(" [file %s: %s]" % (name, shown(value)))
+    for name in case.get("dirs") or []:
+        words.append(" [directory %s]" % name)
+    return " ".join(words)
+
+
+def part_hashes(case):
+    """Short hashes of what a run did, one per part, to tell two runs apart."""
+    return {"out": digest(case.get("out"), 16), "err": digest(case.get("err"), 16),
+            "status": "%s/%s/%s" % (case.get("status"), case.get("signal"), case.get("timed_out")),
+            "files": digest(case.get("files"), 16)}
+
+
+def text_size(path):
+    """The size of the .text section of an ELF executable (None when unreadable)."""
+    try:
+        with open(path, "rb") as f:
+            data = f.read()
+    except OSError:
+        return None
+    if data[:4] != b"\x7fELF":
+        return None
+    wide, order = data[4] == 2, "big" if data[5] == 2 else "little"
+    num = lambda at, n: int.from_bytes(data[at:at + n], order)
+    if wide:
+        shoff, shentsize, shnum, shstrndx = num(0x28, 8), num(0x3A, 2), num(0x3C, 2), num(0x3E, 2)
+    else:
+        shoff, shentsize, shnum, shstrndx = num(0x20, 4), num(0x2E, 2), num(0x30, 2), num(0x32, 2)
+
+    def section(i):
+        at = shoff + i * shentsize
+        if wide:
+            return num(at, 4), num(at + 0x18, 8), num(at + 0x20, 8)  # name, offset, size
+        return num(at, 4), num(at + 0x10, 4), num(at + 0x14, 4)
+
+    if not shnum or shstrndx >= shnum:
+        return None
+    _, strings_at, _ = section(shstrndx)
+    for i in range(shnum):
+        name, _, size = section(i)
+        end = data.find(b"\0", strings_at + name)
+        if data[strings_at + name:end] == b".text":
+            return size
+    return None
+
+
+def gtest_results(gtest_json):
+    """passed, failing test names and their failure messages, from gtest's JSON output."""
+    passed, failing, messages = 0, [], {}
+    with open(gtest_json) as f:
+        for suite in json.load(f).get("testsuites", []):
+            for case in suite.get("testsuite", []):
+                if case.get("result") == "SKIPPED" or case.get("status") == "NOTRUN":
+                    continue
+                name = suite["name"] + "." + case["name"]
+                if case.get("failures"):
+                    failing.append(name)
+                    messages[name] = "\n".join(x.get("failure", "") for x in case["failures"])[:4000]
+                else:
+                    passed += 1
+    return passed, failing, messages
+
+
+def run_entry(name, command, bindir, record):
+    """Runs a program's CTest entry against bindir, recording every run in
+    record/; gives back the gtest results and the recorded runs."""
+    os.makedirs(record, exist_ok=True)
     gtest_json = os.path.join(record, "gtest.json")
+    runs = os.path.join(record, name + ".jsonl")
+    for stale in (gtest_json, runs):
+        if os.path.exists(stale):
+            os.remove(stale)
     env = dict(os.environ, CORPUS_BIN=bindir, CORPUS_RECORD=record)
     runner = runner_for(bindir)
     if runner:
@@ -115,38 +236,49 @@ def run_program(name, command, labels, bindir, scratch):
     start = time.monotonic()
     proc = subprocess.run(command + ["--gtest_output=json:" + gtest_json], env=env, capture_output=True)
     seconds = time.monotonic() - start
-    passed, failing = 0, []
     try:
-        with open(gtest_json) as f:
-            for suite in json.load(f).get("testsuites", []):
-                for case in suite.get("testsuite", []):
-                    if case.get("result") == "SKIPPED" or case.get("status") == "NOTRUN":
-                        continue
-                    if case.get("failures"):
-                        failing.append(suite["name"] + "." + case["name"])
-                    else:
-                        passed += 1
+        passed, failing, messages = gtest_results(gtest_json)
     except (OSError, ValueError):
-        failing.append("(the test program did not finish: status %d)" % proc.returncode)
+        passed, failing, messages = 0, ["(the test program did not finish: status %d)" % proc.returncode], {}
     cases = []
-    runs = os.path.join(record, name + ".jsonl")
     if os.path.exists(runs):
         with open(runs, encoding="utf-8") as f:
             cases = [json.loads(line) for line in f if line.strip()]
+    return passed, failing, messages, cases, seconds
+
+
+def run_program(name, command, labels, bindir, scratch, keep_runs=False):
+    passed, failing, messages, cases, seconds = run_entry(name, command, bindir, os.path.join(scratch, name))
     program = os.path.join(bindir, name)
     varies = "nondeterministic" in labels
     folder = next((l for l in labels if l in FOLDERS), "")
     family = next((l for l in labels if l not in FOLDERS and l not in ("slow", "timing", "nondeterministic", "target")), "")
-    return {
+    # Per case: its number, test and plain terms, a hash of each part of what
+    # it did, and for the first run of a failing test the failure message.
+    kept, told = [], set()
+    for i, c in enumerate(cases, 1):
+        entry = {"n": i, "test": c.get("test", ""), "case": plain_terms(name, c),
+                 "seconds": c.get("seconds")}
+        if not varies:
+            entry["h"] = part_hashes(c)
+        if c.get("test") in messages and c.get("test") not in told:
+            entry["failure"] = messages[c["test"]]
+            told.add(c["test"])
+        kept.append(entry)
+    result = {
         "program": name, "folder": folder, "family": family, "labels": labels,
         "passed": passed, "failed": len(failing), "failing": failing, "seconds": round(seconds, 3),
         "size": os.path.getsize(program) if os.path.exists(program) else None,
-        "hash": None if varies else digest(cases),
-        "cases": [] if varies else cases,
+        "text_size": text_size(program),
+        "hash": None if varies else digest([k["h"] for k in kept]),
+        "cases": kept,
     }
+    if keep_runs and not varies:
+        result["_runs"] = cases
+    return result
 
 
-def report(build, tests, jobs, only=None, quiet=False):
+def report(build, tests, jobs, only=None, quiet=False, keep_runs=False):
     bindir = bin_folder(build)
     entries = ctest_entries(tests)
     # Only programs: entries labelled with a program folder (not the tools' own test).
@@ -154,7 +286,8 @@ def report(build, tests, jobs, only=None, quiet=False):
     results = {}
     with tempfile.TemporaryDirectory(prefix="corpus-report-") as scratch:
         with concurrent.futures.ThreadPoolExecutor(max_workers=jobs) as pool:
-            futures = [pool.submit(run_program, n, entries[n][0], entries[n][1], bindir, scratch) for n in names]
+            futures = [pool.submit(run_program, n, entries[n][0], entries[n][1], bindir, scratch, keep_runs)
+                       for n in names]
             for done, future in enumerate(concurrent.futures.as_completed(futures), 1):
                 r = future.result()
                 results[r["program"]] = r
@@ -167,6 +300,13 @@ def report(build, tests, jobs, only=None, quiet=False):
     if not quiet and sys.stderr.isatty():
         print(file=sys.stderr)
     return {"bin": bindir, "tests": os.path.abspath(tests), "programs": results}
+
+
+def write_report(rep, path):
+    """The report as JSON, without the whole runs kept for a compare."""
+    slim = dict(rep, programs={n: {k: v for k, v in r.items() if k != "_runs"} for n, r in rep["programs"].items()})
+    with open(path, "w") as f:
+        json.dump(slim, f, sort_keys=True, separators=(",", ":"))
 
 
 def summary(rep):
@@ -183,39 +323,83 @@ def summary(rep):
     print("%-14s %9d %7d %7d" % ("all", *total))
     for r in sorted(rep["programs"].values(), key=lambda r: r["program"]):
         if r["failed"]:
-            print("FAILED %s: %s" % (r["program"], ", ".join(r["failing"][:3])))
+            first = next((c for c in r["cases"] if c.get("failure")), None)
+            if first:
+                print("FAILED %s: case %d: %s\n%s" % (r["program"], first["n"], first["case"],
+                                                      indent(first["failure"])))
+            else:
+                print("FAILED %s: %s" % (r["program"], ", ".join(r["failing"][:3])))
+
+
+def indent(text, lines=12):
+    kept = text.strip("\n").split("\n")
+    more = len(kept) - lines
+    kept = kept[:lines] + (["... (%d more lines)" % more] if more > 0 else [])
+    return "\n".join("    " + line for line in kept)
 
 
 def load(side, tests, jobs, only):
     if side.endswith(".json") and os.path.isfile(side):
         with open(side) as f:
-            return json.load(f)
-    return report(side, tests, jobs, only)
+            rep = json.load(f)
+        if only:
+            rep["programs"] = {n: r for n, r in rep["programs"].items() if re.search(only, n)}
+        return rep
+    return report(side, tests, jobs, only, keep_runs=True)
 
 
-def show(value):
-    text = json.dumps(value, ensure_ascii=True)
-    return text if len(text) <= 120 else text[:117] + "..."
+def bytes_at(value, at, before=16, after=48):
+    text = head_of(value)
+    lo = max(0, at - before)
+    piece = text[lo:at + after]
+    return "'%s'%s" % (escaped(piece), "..." if at + after < len(text) else "")
 
 
-def first_difference(a_cases, b_cases):
-    for i in range(max(len(a_cases), len(b_cases))):
-        if i >= len(a_cases) or i >= len(b_cases):
+def differing_bytes(what, x, y):
+    """The first differing byte of two recorded byte strings, with both sides from a little before it."""
+    hx, hy = head_of(x), head_of(y)
+    at = next((k for k in range(min(len(hx), len(hy))) if hx[k] != hy[k]), min(len(hx), len(hy)))
+    if hx == hy:  # both past 1 MiB, the same first MiB
+        return "%s: the first MiB agrees; %d bytes against %d" % (what, size_of(x), size_of(y))
+    return "%s differs at byte %d (%d bytes against %d):\n      %s\n  against %s" % (
+        what, at, size_of(x), size_of(y), bytes_at(x, at), bytes_at(y, at))
+
+
+def run_difference(x, y):
+    """What first differs between two recorded runs, in plain terms."""
+    for key in ("out", "err"):
+        if x.get(key) != y.get(key):
+            return differing_bytes({"out": "stdout", "err": "stderr"}[key], x.get(key, ""), y.get(key, ""))
+    for key in ("status", "signal", "timed_out"):
+        if x.get(key) != y.get(key):
+            return "%s is %s against %s" % (key.replace("_", " "), json.dumps(x.get(key)), json.dumps(y.get(key)))
+    fx, fy = x.get("files") or {}, y.get("files") or {}
+    for name in sorted(set(fx) | set(fy)):
+        if name not in fx or name not in fy:
+            return "file %s is left on one side only" % name
+        if fx[name] != fy[name]:
+            return differing_bytes("file " + name, fx[name], fy[name])
+    return "the runs differ in what they were given"
+
+
+def first_difference(a, b):
+    """The first case on which two reports of one program differ, in plain terms."""
+    ca, cb = a["cases"], b["cases"]
+    for i in range(max(len(ca), len(cb))):
+        if i >= len(ca) or i >= len(cb):
             return "case %d is run by one side only" % (i + 1)
-        a, b = a_cases[i], b_cases[i]
-        if a == b:
+        x, y = ca[i], cb[i]
+        if x.get("h") == y.get("h") and x.get("case") == y.get("case"):
             continue
-        where = "case %d (%s, argv %s)" % (i + 1, a.get("test", "?"), show(a.get("argv")))
-        for key in ("out", "err", "status", "signal", "timed_out", "files", "argv", "input"):
-            x, y = a.get(key), b.get(key)
-            if x == y:
-                continue
-            if isinstance(x, str) and isinstance(y, str):
-                at = next((k for k in range(min(len(x), len(y))) if x[k] != y[k]), min(len(x), len(y)))
-                lo = max(0, at - 16)
-                return "%s: %s differs at byte %d: %s against %s" % (where, key, at, show(x[lo:at + 48]),
-                                                                     show(y[lo:at + 48]))
-            return "%s: %s is %s against %s" % (where, key, show(x), show(y))
+        where = "case %d (%s): %s\n    " % (i + 1, x.get("test", "?"), x.get("case"))
+        ra, rb = a.get("_runs"), b.get("_runs")
+        if ra and rb and i < len(ra) and i < len(rb):
+            return where + run_difference(ra[i], rb[i])
+        parts = [k for k in ("out", "err", "status", "files") if (x.get("h") or {}).get(k) != (y.get("h") or {}).get(k)]
+        for side in (x, y):
+            if side.get("failure"):
+                return where + "differs in %s; one side fails:\n%s" % (", ".join(parts), indent(side["failure"]))
+        return where + "differs in %s (compare the builds themselves, or repro, for the bytes)" % ", ".join(parts)
     return "the same cases, another hash"
 
 
@@ -226,10 +410,223 @@ def compare(a, b):
         if x is None or y is None:
             differ.append((name, "present in one side only"))
         elif (x["failed"] == 0) != (y["failed"] == 0):
-            differ.append((name, "passes on one side only: failing %s" % (x["failing"] or y["failing"])[:3]))
+            failing = x if x["failed"] else y
+            first = next((c for c in failing["cases"] if c.get("failure")), None)
+            side = "the first" if failing is x else "the second"
+            if first:
+                differ.append((name, "fails on %s side only: case %d (%s): %s\n%s" % (
+                    side, first["n"], first["test"], first["case"], indent(first["failure"]))))
+            else:
+                differ.append((name, "fails on %s side only: %s" % (side, failing["failing"][:3])))
         elif x["hash"] is not None and y["hash"] is not None and x["hash"] != y["hash"]:
-            differ.append((name, first_difference(x["cases"], y["cases"])))
+            differ.append((name, first_difference(x, y)))
     return differ
+
+
+def latin1(value):
+    return head_of(value).encode("latin-1")
+
+
+def quoted(text):
+    """A bash word for the bytes of `text` (code points 0-255)."""
+    return "$'" + "".join("\\x%02x" % ord(ch) if (ord(ch) < 0x20 or ord(ch) >= 0x7f or ch in "'\\") else ch
+                          for ch in text) + "'"
+
+
+RUN_SH = r"""#!/usr/bin/env bash
+# Reruns one case of a program of the suite in a fresh scratch folder and
+# compares every byte with what the case expects:
+#   run.sh [BIN_DIR]    (default: the folder the case was taken from)
+# Under CORPUS_RUN_UNDER (qemu-user, valgrind) the program runs under it.
+# Prints a diff and exits 0 when every byte matches, 1 when not.
+# The case: @CASE@
+set -u
+here=$(cd "$(dirname "$0")" && pwd)
+bin=$(cd "${1:-@BIN@}" && pwd) || exit 2
+program=@PROGRAM@
+argv0=@ARGV0@
+args=(@ARGS@)
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+mkdir "$scratch/run" "$scratch/got"
+cp -a "$here/files/." "$scratch/run/"
+cd "$scratch/run"
+runner=(${CORPUS_RUN_UNDER:-})
+if [ ${#runner[@]} -eq 0 ]; then
+    timeout -s KILL 60 bash -c 'exec -a "$0" "$@"' "$argv0" "$bin/$program" "${args[@]}" \
+        < "$here/stdin" > "$scratch/got/stdout" 2> "$scratch/got/stderr"
+elif [[ "$(basename "${runner[0]}")" == qemu-* ]]; then
+    timeout -s KILL 600 "${runner[@]}" -0 "$argv0" "$bin/$program" "${args[@]}" \
+        < "$here/stdin" > "$scratch/got/stdout" 2> "$scratch/got/stderr"
+else
+    timeout -s KILL 600 "${runner[@]}" "$bin/$program" "${args[@]}" \
+        < "$here/stdin" > "$scratch/got/stdout" 2> "$scratch/got/stderr"
+fi
+status=$?
+echo "$status" > "$scratch/got/status"
+same=0
+for part in stdout stderr status; do
+    if ! cmp -s "$here/expected/$part" "$scratch/got/$part"; then
+        echo "$part differs:"
+        diff -u --text --label "expected $part" --label "got $part" "$here/expected/$part" "$scratch/got/$part"
+        same=1
+    fi
+done
+expected_files=$(cd "$here/expected/files" && find . -type f | sort)
+got_files=$(find . -type f | sort)
+if [ "$expected_files" != "$got_files" ]; then
+    echo "the files left differ:"
+    diff -u --label expected --label got <(echo "$expected_files") <(echo "$got_files")
+    same=1
+fi
+while read -r f; do
+    [ -n "$f" ] && [ -f "$f" ] || continue
+    if ! cmp -s "$here/expected/files/$f" "$f"; then
+        echo "file ${f#./} differs:"
+        diff -u --text --label "expected ${f#./}" --label "got ${f#./}" "$here/expected/files/$f" "$f"
+        same=1
+    fi
+done <<< "$expected_files"
+[ $same -eq 0 ] && echo "every byte matches"
+exit $same
+"""
+
+
+def repro(program, case_number, bindir, tests, out_dir):
+    entries = ctest_entries(tests)
+    if program not in entries:
+        fail("no program %s in the tests of %s" % (program, tests))
+    command = entries[program][0]
+    reference = bin_folder(tests)
+    with tempfile.TemporaryDirectory(prefix="corpus-repro-") as scratch:
+        _, failing, _, runs, _ = run_entry(program, command, bindir, os.path.join(scratch, "bin"))
+        ref_runs = runs
+        if os.path.realpath(bindir) != os.path.realpath(reference):
+            _, _, _, ref_runs, _ = run_entry(program, command, reference, os.path.join(scratch, "ref"))
+    if not runs:
+        fail("%s ran no case" % program)
+    if case_number is None:
+        failing = set(failing)
+        case_number = next((i for i, r in enumerate(runs, 1) if r.get("test") in failing), None)
+        if case_number is None:
+            case_number = next((i for i, (r, q) in enumerate(zip(runs, ref_runs), 1)
+                                if part_hashes(r) != part_hashes(q)), None)
+        if case_number is None:
+            fail("no case of %s fails or differs from %s: name one with --case N" % (program, reference))
+    if not 1 <= case_number <= len(runs):
+        fail("%s has cases 1 to %d" % (program, len(runs)))
+    run = runs[case_number - 1]
+    expect = run.get("expect")
+    if expect is None:  # a free-form test: what the reference build did on the same case
+        ref = ref_runs[case_number - 1] if case_number <= len(ref_runs) else run
+        expect = {k: ref.get(k) for k in ("out", "err", "status", "files", "signal")}
+    os.makedirs(os.path.join(out_dir, "files"), exist_ok=True)
+    os.makedirs(os.path.join(out_dir, "expected", "files"), exist_ok=True)
+    for name, value in (run.get("files_in") or {}).items():
+        path = os.path.join(out_dir, "files", name)
+        os.makedirs(os.path.dirname(path), exist_ok=True)
+        with open(path, "wb") as f:
+            f.write(latin1(value))
+    for name in run.get("dirs") or []:
+        os.makedirs(os.path.join(out_dir, "files", name), exist_ok=True)
+    with open(os.path.join(out_dir, "stdin"), "wb") as f:
+        f.write(latin1(run.get("input", "")))
+    with open(os.path.join(out_dir, "expected", "stdout"), "wb") as f:
+        f.write(latin1(expect.get("out", "")))
+    with open(os.path.join(out_dir, "expected", "stderr"), "wb") as f:
+        f.write(latin1(expect.get("err", "")))
+    status = expect.get("status", 0)
+    if expect.get("signal"):
+        status = 128 + expect["signal"]
+    with open(os.path.join(out_dir, "expected", "status"), "w") as f:
+        f.write("%d\n" % status)
+    for name, value in (expect.get("files") or {}).items():
+        path = os.path.join(out_dir, "expected", "files", name)
+        os.makedirs(os.path.dirname(path), exist_ok=True)
+        with open(path, "wb") as f:
+            f.write(latin1(value))
+    terms = plain_terms(program, run)
+    argv = run.get("argv") or ["./" + program]
+    script = (RUN_SH.replace("@CASE@", "case %d of %s (%s): %s" % (case_number, program, run.get("test"),
+                                                                    terms.replace("\n", " ")))
+              .replace("@BIN@", bindir).replace("@PROGRAM@", quoted(program)).replace("@ARGV0@", quoted(argv[0]))
+              .replace("@ARGS@", " ".join(quoted(a) for a in argv[1:])))
+    path = os.path.join(out_dir, "run.sh")
+    with open(path, "w") as f:
+        f.write(script)
+    os.chmod(path, 0o755)
+    with open(os.path.join(out_dir, "case.txt"), "w") as f:
+        f.write("case %d of %s (%s)\n%s\n" % (case_number, program, run.get("test"), terms))
+    return case_number, terms
+
+
+def metric_table(a, b, key, label, unit, qualifies=None):
+    """Per program the metric of both sides, the change and its percent, sorted
+    by the largest change, with totals and geometric means by folder."""
+    rows = []
+    for name in sorted(set(a["programs"]) & set(b["programs"])):
+        x, y = a["programs"][name], b["programs"][name]
+        vx, vy = key(x), key(y)
+        if vx is None or vy is None or (qualifies and not qualifies(x, y)):
+            continue
+        rows.append((name, x["folder"], vx, vy))
+    rows.sort(key=lambda r: (-abs(r[3] - r[2]), r[0]))
+    fmt = "%-40s %14s %14s %12s %8s"
+    print(fmt % ("program", "A " + label, "B " + label, "change", "%"))
+    for name, _, vx, vy in rows:
+        print(fmt % (name, unit(vx), unit(vy), unit(vy - vx, True), "%+.1f" % (100.0 * (vy - vx) / vx) if vx else "-"))
+    print()
+    print("%-14s %9s %14s %14s %12s %10s" % ("folder", "programs", "A total", "B total", "change", "geo mean"))
+    groups = {}
+    for name, folder, vx, vy in rows:
+        groups.setdefault(folder or "?", []).append((vx, vy))
+    groups_all = [r for g in groups.values() for r in g]
+    for folder, items in sorted(groups.items()) + [("all", groups_all)]:
+        tx, ty = sum(v[0] for v in items), sum(v[1] for v in items)
+        ratios = [vy / vx for vx, vy in items if vx > 0 and vy > 0]
+        geo = math.exp(sum(math.log(r) for r in ratios) / len(ratios)) if ratios else float("nan")
+        print("%-14s %9d %14s %14s %12s %+9.1f%%" % (folder, len(items), unit(tx), unit(ty), unit(ty - tx, True),
+                                                   100.0 * (geo - 1)))
+    return rows
+
+
+def timed(build, tests, jobs, only, repeat):
+    """A report whose run times are the minimum over `repeat` runs, per case."""
+    best = None
+    for _ in range(repeat):
+        rep = report(build, tests, jobs, only, quiet=True)
+        if best is None:
+            best = rep
+            continue
+        for name, r in rep["programs"].items():
+            b = best["programs"].get(name)
+            if b:
+                for cb, cr in zip(b["cases"], r["cases"]):
+                    if cr.get("seconds") is not None and (cb.get("seconds") is None or cr["seconds"] < cb["seconds"]):
+                        cb["seconds"] = cr["seconds"]
+    return best
+
+
+def case_seconds(r):
+    times = [c.get("seconds") for c in r["cases"]]
+    return None if not times or None in times else sum(times)
+
+
+@functools.lru_cache(maxsize=None)
+def program_folders():
+    """Program name -> its folder, from the sources."""
+    folders = {}
+    for folder in FOLDERS:
+        base = os.path.join(ROOT, folder)
+        for family in os.listdir(base) if os.path.isdir(base) else []:
+            for source in os.listdir(os.path.join(base, family)):
+                if source.endswith(".cpp"):
+                    folders[source[:-4]] = folder
+    return folders
+
+
+def folder_of(name):
+    return program_folders().get(name, "")
 
 
 def opening_comment(path):
@@ -289,17 +686,65 @@ def main():
     p = sub.add_parser("compare", parents=[shared], help="list the programs whose behaviour differs between two builds or reports")
     p.add_argument("a")
     p.add_argument("b")
+    p.add_argument("--metric", choices=["size", "time"],
+                   help="compare text-segment sizes or run times instead of behaviour")
+    p.add_argument("--repeat", type=int, default=3, help="runs per side for --metric time (the minimum counts)")
+    p = sub.add_parser("repro", parents=[shared], help="write a self-contained folder that reruns one case")
+    p.add_argument("program")
+    p.add_argument("--case", type=int, help="the case number the reports show (default: the first failing or "
+                                            "differing one)")
+    p.add_argument("--bin", help="the programs to take the case from (default: the bin folder of --tests)")
+    p.add_argument("-o", "--output", required=True, help="the folder to write")
     p = sub.add_parser("catalogue", parents=[shared], help="list every program with its folder, family, summary and cases")
     p.add_argument("-o", "--output")
     args = parser.parse_args()
 
     if args.command == "report":
         rep = report(args.build, args.tests, args.jobs, args.only)
-        with open(args.output, "w") as f:
-            json.dump(rep, f, indent=1, sort_keys=True)
+        write_report(rep, args.output)
         summary(rep)
         print("report written to " + args.output)
         return 1 if any(r["failed"] for r in rep["programs"].values()) else 0
+    if args.command == "compare" and args.metric == "size":
+        a = {"programs": {}}
+        b = {"programs": {}}
+        for side, rep in ((args.a, a), (args.b, b)):
+            if side.endswith(".json") and os.path.isfile(side):
+                rep.update(load(side, args.tests, args.jobs, args.only))
+                continue
+            bindir = bin_folder(side)
+            for name in sorted(os.listdir(bindir)):
+                if args.only and not re.search(args.only, name):
+                    continue
+                rep["programs"][name] = {"folder": folder_of(name), "text_size": text_size(os.path.join(bindir, name))}
+        metric_table(a, b, lambda r: r.get("text_size"), "text", lambda v, sign=False: ("%+d" if sign else "%d") % v)
+        return 0
+    if args.command == "compare" and args.metric == "time":
+        a = timed(args.a, args.tests, args.jobs, args.only, args.repeat)
+        b = timed(args.b, args.tests, args.jobs, args.only, args.repeat)
+        # Start-up: the median time of one case over both builds. A program is
+        # measured when its cases take at least twice their start-up and 20 ms
+        # more on both sides.
+        per_case = sorted(c["seconds"] for rep in (a, b) for r in rep["programs"].values() for c in r["cases"]
+                          if c.get("seconds") is not None)
+        startup = per_case[len(per_case) // 2] if per_case else 0.0
+
+        def long_enough(x, y):
+            return all(case_seconds(r) is not None and case_seconds(r) >= max(2 * startup * len(r["cases"]),
+                                                                              startup * len(r["cases"]) + 0.02)
+                       for r in (x, y))
+        print("start-up: %.2f ms a case (the median); programs measured: those whose cases take at least twice "
+              "that and 20 ms more, the minimum of %d runs" % (1000 * startup, args.repeat))
+        rows = metric_table(a, b, case_seconds, "seconds", lambda v, sign=False: ("%+.4f" if sign else "%.4f") % v,
+                            long_enough)
+        print("%d programs measured: %s" % (len(rows), " ".join(sorted(r[0] for r in rows))))
+        return 0
+    if args.command == "repro":
+        bindir = bin_folder(args.bin) if args.bin else bin_folder(args.tests)
+        n, terms = repro(args.program, args.case, bindir, args.tests, args.output)
+        print("case %d of %s: %s" % (n, args.program, terms))
+        print("written to %s; run %s/run.sh [BIN_DIR]" % (args.output, args.output))
+        return 0
     if args.command == "compare":
         a = load(args.a, args.tests, args.jobs, args.only)
         b = load(args.b, args.tests, args.jobs, args.only)

@@ -229,10 +229,39 @@ std::string json_string(const std::string& bytes) {
     return s + "\"";
 }
 
+// The case that check() is running, whose expectations a record shows.
+const Case* current_case = nullptr;
+
+// Bytes in a record: a JSON string, or for more than 1 MiB an object with
+// the first MiB, the whole size and an FNV-1a hash of all of it, so that a
+// record of a program that writes 100 MB stays small.
+std::string json_bytes(const std::string& bytes) {
+    const size_t cap = size_t{1} << 20;
+    if (bytes.size() <= cap) return json_string(bytes);
+    unsigned long long h = 14695981039346656037ULL;
+    for (unsigned char c : bytes) h = (h ^ c) * 1099511628211ULL;
+    char hex[24];
+    snprintf(hex, sizeof hex, "%016llx", h);
+    return "{\"head\":" + json_string(bytes.substr(0, cap)) + ",\"size\":" + std::to_string(bytes.size()) +
+           ",\"fnv\":\"" + hex + "\"}";
+}
+
+std::string json_files(const Files& files) {
+    std::string s = "{";
+    bool first = true;
+    for (const auto& [name, bytes] : files) {
+        s += (first ? "" : ",") + json_string(name) + ":" + json_bytes(bytes);
+        first = false;
+    }
+    return s + "}";
+}
+
 // With CORPUS_RECORD set to a folder, every run is appended to
-// <folder>/<program>.jsonl as one JSON line: the test, the command line and
-// input, and everything the program did. Bytes are written as code points 0-255.
-void record(const Run& r, const std::vector<std::string>& words, const Outcome& o) {
+// <folder>/<program>.jsonl as one JSON line: the test, the command line,
+// standard input, the files and directories given, everything the program
+// did, and, for a row of a table, what the row expects. Bytes are written as
+// code points 0-255.
+void record(const Run& r, const std::vector<std::string>& words, const Outcome& o, double seconds) {
     const char* dir = getenv("CORPUS_RECORD");
     if (!dir || !*dir) return;
     // Runs under a data limit probe where this build's allocations start to
@@ -242,16 +271,21 @@ void record(const Run& r, const std::vector<std::string>& words, const Outcome& 
     std::string test = t ? std::string(t->test_suite_name()) + "." + t->name() : "";
     std::string line = "{\"test\":" + json_string(test) + ",\"argv\":[";
     for (size_t i = 0; i < words.size(); ++i) line += (i ? "," : "") + json_string(words[i]);
-    line += "],\"input\":" + json_string(r.input) + ",\"out\":" + json_string(o.out) +
-            ",\"err\":" + json_string(o.err) + ",\"status\":" + std::to_string(o.status) +
-            ",\"signal\":" + std::to_string(o.signal) + ",\"timed_out\":" + (o.timed_out ? "true" : "false") +
-            ",\"files\":{";
-    bool first = true;
-    for (const auto& [name, bytes] : o.files) {
-        line += (first ? "" : ",") + json_string(name) + ":" + json_string(bytes);
-        first = false;
+    line += "],\"input\":" + json_bytes(r.input) + ",\"files_in\":" + json_files(r.files) + ",\"dirs\":[";
+    for (size_t i = 0; i < r.dirs.size(); ++i) line += (i ? "," : "") + json_string(r.dirs[i]);
+    line += "],\"out\":" + json_bytes(o.out) + ",\"err\":" + json_bytes(o.err) +
+            ",\"status\":" + std::to_string(o.status) + ",\"signal\":" + std::to_string(o.signal) +
+            ",\"timed_out\":" + (o.timed_out ? "true" : "false") + ",\"files\":" + json_files(o.files);
+    char took[32];
+    snprintf(took, sizeof took, "%.6f", seconds);
+    line += ",\"seconds\":" + std::string(took);
+    if (current_case && current_case->program == r.program) {
+        const Case& c = *current_case;
+        line += ",\"expect\":{\"out\":" + json_bytes(c.out) + ",\"err\":" + json_bytes(c.err) +
+                ",\"status\":" + std::to_string(c.status) +
+                ",\"files\":" + json_files(c.files_after ? *c.files_after : c.files) + "}";
     }
-    line += "}}\n";
+    line += "}\n";
     std::string path = std::string(dir) + "/" + r.program + ".jsonl";
     if (FILE* f = fopen(path.c_str(), "ab")) {
         fwrite(line.data(), 1, line.size(), f);
@@ -423,6 +457,7 @@ Outcome run(const Run& r) {
     (void)sigpipe_ignored;
     const int child_fds[3] = {in[0], out[1], err[1]};
     bool under_runner = !run_under().empty();
+    double started = now_seconds();
     pid_t pid = start_program(under_runner ? words[0] : path, argv.data(), under_runner, child_fds, dir,
                               r.data_limit);
     close(in[0]);
@@ -484,6 +519,7 @@ Outcome run(const Run& r) {
     int wstatus = 0;
     while (waitpid(pid, &wstatus, 0) < 0 && errno == EINTR) {
     }
+    double seconds = now_seconds() - started;
     if (!o.timed_out) {
         if (WIFEXITED(wstatus)) {
             o.status = WEXITSTATUS(wstatus);
@@ -495,7 +531,7 @@ Outcome run(const Run& r) {
     if (dirfd < 0 || !collect_and_empty(dirfd, "", o.files)) scratch_dir.clear();  // a new one next time
     std::vector<std::string> program_argv{argv0};
     program_argv.insert(program_argv.end(), r.args.begin(), r.args.end());
-    record(r, program_argv, o);
+    record(r, program_argv, o, seconds);
     return o;
 }
 
@@ -589,7 +625,9 @@ void PrintTo(const Case& c, std::ostream* os) { *os << describe(c); }
 
 void check(const Case& c) {
     Run r{c.program, c.args, c.argv0, c.input, c.files, c.dirs};
+    current_case = &c;
     Outcome o = run(r);
+    current_case = nullptr;
     SCOPED_TRACE(describe(c));
     EXPECT_TRUE(same_bytes("stdout", c.out, o.out));
     EXPECT_TRUE(same_bytes("stderr", c.err, o.err));

@@ -45,6 +45,50 @@ expect "tests through CORPUS_BIN of a swapped program" 8 $(( $? == 0 ? 0 : 8 ))
 CORPUS_BIN="$scratch/swapped" CORPUS_RUN_UNDER="env" ctest --test-dir "$build" -R '^arg_count_report$' > "$scratch/log" 2>&1
 expect "tests through CORPUS_BIN and CORPUS_RUN_UNDER of an unchanged program" 0 $?
 
+# A swapped program is reported in plain terms: the case's arguments and the
+# bytes where the two sides part.
+corpus compare "$build/bin" "$scratch/swapped" > "$scratch/log" 2>&1
+if grep -q "^DIFFERS arg_count_and_first_echo: fails on the second side only: case 1 (.*): arg_count_and_first_echo 'a' 'b'" "$scratch/log" &&
+   grep -q 'stdout differs at byte 0' "$scratch/log"; then
+    echo "ok: plain terms for a swapped program"
+else
+    echo "FAIL: the compare does not show the case in plain terms:"; cat "$scratch/log"; failed=1
+fi
+python3 "$tools/corpus.py" compare "$build/bin" "$scratch/swapped" --tests "$build" --only '^arg_count_and_first_echo$' -j 1 > /dev/null 2>&1
+expect "options after the command" 1 $?
+
+# repro writes a folder whose run.sh passes on a good build and fails on the swapped one.
+corpus repro arg_count_and_first_echo --bin "$scratch/swapped" -o "$scratch/repro" > "$scratch/log" 2>&1
+expect "repro of a swapped program" 0 $?
+"$scratch/repro/run.sh" > "$scratch/log" 2>&1
+expect "run.sh on the swapped program" 1 $?
+"$scratch/repro/run.sh" "$build/bin" > "$scratch/log" 2>&1
+expect "run.sh on the good build" 0 $?
+
+# Size and time compares on two real builds of a few programs: -Os gives
+# smaller text than -O0 in most of them.
+sources=$(ls "$tools"/../int_args/single_integer_loops/*.cpp | head -8)
+mkdir "$scratch/O0" "$scratch/Os"
+for src in $sources; do
+    name=$(basename "$src" .cpp)
+    ${CXX:-g++} -std=c++20 -O0 -I"$tools/.." "$src" -o "$scratch/O0/$name" &&
+    ${CXX:-g++} -std=c++20 -Os -I"$tools/.." "$src" -o "$scratch/Os/$name" || failed=1
+done
+python3 "$tools/corpus.py" compare --metric size "$scratch/O0" "$scratch/Os" > "$scratch/log" 2>&1
+smaller=$(awk 'NF == 5 && $4 ~ /^-[0-9]/' "$scratch/log" | wc -l)
+if grep -q '^all ' "$scratch/log" && [ "$smaller" -ge 5 ]; then
+    echo "ok: size compare ($smaller of 8 smaller at -Os)"
+else
+    echo "FAIL: size compare:"; cat "$scratch/log"; failed=1
+fi
+names=$(cd "$scratch/O0" && ls | paste -sd'|')
+python3 "$tools/corpus.py" --tests "$build" compare --metric time --repeat 2 --only "^($names)\$" -j 2 "$scratch/O0" "$scratch/Os" > "$scratch/log" 2>&1
+if grep -q '^start-up: ' "$scratch/log" && grep -q 'programs measured' "$scratch/log"; then
+    echo "ok: time compare"
+else
+    echo "FAIL: time compare:"; cat "$scratch/log"; failed=1
+fi
+
 # Under qemu-user the harness passes the invocation name with -0, so the
 # cases that print it pass as they do without a runner.
 if command -v qemu-x86_64 > /dev/null; then
