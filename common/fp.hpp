@@ -4,17 +4,6 @@
 
 namespace common {
 
-// a + b, with the NaN that comes back fixed: a when a is a NaN, else b when b
-// is one. A compiler may swap the operands of +, and the x86-64 add gives
-// back its first NaN operand, so a plain sum of two NaNs of different signs
-// prints "nan" in one build and "-nan" in another. inf + -inf still gives the
-// processor's default NaN (printed "-nan" on x86-64).
-inline double add_in_order(double a, double b) {
-    if (a != a) return a;
-    if (b != b) return b;
-    return a + b;
-}
-
 // Values rounded to their own type on every target.
 //
 // The x87 unit of 32-bit x86 (FLT_EVAL_METHOD 2) computes float and double
@@ -65,6 +54,9 @@ inline double nan_of(double result, double a, double b) {
     if (b != b) return b;
     return -__builtin_nan("");
 }
+// (The x86-64 add gives back its first NaN operand, and a compiler may swap
+// the operands of +: with add, a sum of two NaNs of different signs prints the
+// same in every build.)
 inline double add(double a, double b) { return nan_of(as_double(a + b), a, b); }
 inline double sub(double a, double b) { return nan_of(as_double(a - b), a, b); }
 inline double mul(double a, double b) { return nan_of(as_double(a * b), a, b); }

@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "common/args.hpp"
+#include "common/fp.hpp"
 #include "common/wrap.hpp"
 
 int main(int argc, char* argv[]) {
@@ -15,6 +16,8 @@ int main(int argc, char* argv[]) {
         puts("Your program has passed static analysis by Clang.");
     else
         puts("Sorry, your program has not passed static analysis by Clang yet.");
-    printf("Result: %d\n", common::trunc_to_int(x + 0.5));
+    // The sum is rounded to a double before it is truncated: the largest
+    // double below 0.5 gives 1.
+    printf("Result: %d\n", common::trunc_to_int(common::add(x, 0.5)));
     return 0;
 }

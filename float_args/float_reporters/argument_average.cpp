@@ -7,7 +7,8 @@
 
 int main(int argc, char* argv[]) {
     double sum = 0;
-    for (int i = 1; i < argc; ++i) sum = common::add_in_order(sum, atof(argv[i]));
-    printf("Average: %f\n", sum / argc);
+    // A partial sum past DBL_MAX is inf, and stays so.
+    for (int i = 1; i < argc; ++i) sum = common::add(sum, atof(argv[i]));
+    printf("Average: %f\n", common::div(sum, argc));
     return 0;
 }

@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "common/args.hpp"
+#include "common/fp.hpp"
 
 int main(int argc, char* argv[]) {
     if (!common::has_args(argc, 1)) {
@@ -10,6 +11,7 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     double r = atof(argv[1]);
-    printf("The area of the circle is %.2f.\n", r * (3.14159265359 * r));
+    double pi_r = common::mul(3.14159265359, r);
+    printf("The area of the circle is %.2f.\n", common::mul(r, pi_r));
     return 0;
 }

@@ -1,10 +1,12 @@
 // Prints x + x, or x - x when the second argument is "-p". A missing second
-// argument is not "-p".
+// argument is not "-p". inf - inf is the negative default NaN, "-nan"; a NaN
+// argument gives itself back.
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
 #include "common/args.hpp"
+#include "common/fp.hpp"
 
 int main(int argc, char* argv[]) {
     if (!common::has_at_least(argc, 1)) {
@@ -13,8 +15,8 @@ int main(int argc, char* argv[]) {
     }
     double x = atof(argv[1]);
     if (strcmp(common::arg_or_empty(argc, argv, 2), "-p") == 0)
-        printf("Result: %lf\n", x - x);
+        printf("Result: %lf\n", common::sub(x, x));
     else
-        printf("Result: %lf\n", x + x);
+        printf("Result: %lf\n", common::add(x, x));
     return 0;
 }

@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "common/args.hpp"
+#include "common/fp.hpp"
 
 int main(int argc, char* argv[]) {
     if (!common::has_args(argc, 3)) {
@@ -15,15 +16,15 @@ int main(int argc, char* argv[]) {
     double b = atof(argv[3]);
     double result;
     switch (argv[2][0]) {
-        case '+': result = a + b; break;
-        case '-': result = a - b; break;
-        case '*': result = a * b; break;
+        case '+': result = common::add(a, b); break;
+        case '-': result = common::sub(a, b); break;
+        case '*': result = common::mul(a, b); break;
         case '/':
             if (b == 0) {
                 puts("Error: Division by zero");
                 return 1;
             }
-            result = a / b;
+            result = common::div(a, b);
             break;
         default:
             puts("Error: Invalid operator");

@@ -6,15 +6,16 @@
 #include <cstdlib>
 
 #include "common/args.hpp"
+#include "common/fp.hpp"
 
 int main(int argc, char* argv[]) {
-    float a = static_cast<float>(atof(common::arg_or_empty(argc, argv, 1)));
-    float b = static_cast<float>(atof(common::arg_or_empty(argc, argv, 2)));
+    float a = common::to_float(atof(common::arg_or_empty(argc, argv, 1)));
+    float b = common::to_float(atof(common::arg_or_empty(argc, argv, 2)));
     if (a == -125.0f && b == 128.0f) {
         puts("The inputs are already as far apart in the floating-point range as possible.");
         return 0;
     }
-    float s = a + b;
+    float s = common::addf(a, b);  // beyond FLT_MAX the sum is inf
     if (s > FLT_MAX)
         puts("The result is greater than the maximum value of a float.");
     else if (s < 0)
@@ -26,7 +27,9 @@ int main(int argc, char* argv[]) {
     printf("%f + %f = %f\n", a, b, s);
     // The second line shows the value of its own left-hand side, worked left
     // to right in float.
-    float rest = a - b + s - s;
+    float rest = common::subf(a, b);
+    rest = common::addf(rest, s);
+    rest = common::subf(rest, s);
     printf("%f - %f + %f - %f = %f\n", a, b, s, s, rest);
     return 0;
 }

@@ -3,9 +3,10 @@
 #include <cstdlib>
 
 #include "common/args.hpp"
+#include "common/fp.hpp"
 
 int main(int argc, char* argv[]) {
     double x = atof(common::arg_or_empty(argc, argv, 1));
-    printf("The square of %f is: %f\n", x, x * x);
+    printf("The square of %f is: %f\n", x, common::mul(x, x));
     return 0;
 }

@@ -11,9 +11,10 @@ int main(int argc, char* argv[]) {
     double x[4];
     for (int i = 0; i < 4; ++i) x[i] = atof(common::arg_or_empty(argc, argv, i + 1));
     for (int i = 0; i < 4; ++i) printf("x[%d] = %f\n", i, x[i]);
-    for (int i = 0; i < 4; ++i) printf("y[%d] = %f\n", i, x[i] + 2.0);
+    for (int i = 0; i < 4; ++i) printf("y[%d] = %f\n", i, common::add(x[i], 2.0));
     double sum = 0;
-    for (int i = 0; i < 4; ++i) sum = common::add_in_order(sum, x[i]);
+    // A partial sum past DBL_MAX is inf, and stays so.
+    for (int i = 0; i < 4; ++i) sum = common::add(sum, x[i]);
     printf("Sum: %f\n", sum);
     return 0;
 }

@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "common/args.hpp"
+#include "common/fp.hpp"
 
 int main(int argc, char* argv[]) {
     if (!common::has_at_least(argc, 1)) {
@@ -11,6 +12,7 @@ int main(int argc, char* argv[]) {
     }
     double x = atof(argv[1]);
     printf("Input: %f\n", x);
-    printf("Logarithm base 2 of x (using constant folding): %f\n", (x + 1.0) * 0.5);
+    double next = common::add(x, 1.0);
+    printf("Logarithm base 2 of x (using constant folding): %f\n", common::mul(next, 0.5));
     return 0;
 }

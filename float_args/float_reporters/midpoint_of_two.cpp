@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "common/args.hpp"
+#include "common/fp.hpp"
 
 int main(int argc, char* argv[]) {
     if (!common::has_args(argc, 2)) {
@@ -11,6 +12,7 @@ int main(int argc, char* argv[]) {
     }
     double a = strtod(argv[1], nullptr);
     double b = strtod(argv[2], nullptr);
-    printf("Result: %f\n", (a + b) * 0.5);
+    double sum = common::add(a, b);  // inf past DBL_MAX, before the halving
+    printf("Result: %f\n", common::mul(sum, 0.5));
     return 0;
 }

@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "common/args.hpp"
+#include "common/fp.hpp"
 
 int main(int argc, char* argv[]) {
     if (!common::has_args(argc, 3)) return common::usage(1, "Usage: %s <num1> <num2> <operator>\n", argv[0]);
@@ -11,10 +12,10 @@ int main(int argc, char* argv[]) {
     double b = atof(argv[2]);
     double result = 0;
     switch (argv[3][0]) {
-        case '+': result = a + b; break;
-        case '-': result = a - b; break;
-        case '*': result = a * b; break;
-        case '/': result = a / b; break;
+        case '+': result = common::add(a, b); break;
+        case '-': result = common::sub(a, b); break;
+        case '*': result = common::mul(a, b); break;
+        case '/': result = common::div(a, b); break;
         default: break;
     }
     printf("%lf\n", result);

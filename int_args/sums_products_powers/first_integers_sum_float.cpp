@@ -2,6 +2,7 @@
 #include <cstdio>
 
 #include "common/args.hpp"
+#include "common/fp.hpp"
 #include "common/intconv.hpp"
 
 int main(int argc, char* argv[]) {
@@ -11,7 +12,7 @@ int main(int argc, char* argv[]) {
     }
     int n = common::atoi_int(argv[1]);
     double sum = 0;
-    for (int i = 0; i < n; i++) sum += i;
+    for (int i = 0; i < n; i++) sum = common::add(sum, i);  // rounded from 2^53 on
     printf("The sum of the first %d integers is: ", n);
     printf("%f\n", sum);
     return 0;

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "common/args.hpp"
+#include "common/fp.hpp"
 #include "common/intconv.hpp"
 #include "common/wrap.hpp"
 
@@ -16,9 +17,10 @@ int main(int argc, char* argv[]) {
         puts("Error: input must be a positive integer");
         return 1;
     }
-    // The counters are wider than int so that n = INT_MAX ends the loops.
+    // The counters are wider than int so that n = INT_MAX ends the loops. From
+    // 2^53 on the sum is rounded.
     double sum = 0;
-    for (long long i = 1; i <= n; i++) sum += static_cast<double>(i);
+    for (long long i = 1; i <= n; i++) sum = common::as_double(sum + static_cast<double>(i));
     int factorial = 1;
     for (long long i = 1; i <= n; i++) factorial = common::wrap_mul(factorial, static_cast<int>(i));
     printf("Sum: %f\n", sum);

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "common/args.hpp"
+#include "common/fp.hpp"
 #include "common/intconv.hpp"
 #include "common/wrap.hpp"
 
@@ -11,7 +12,7 @@ int main(int argc, char* argv[]) {
     int a = common::atoi_int(common::arg_or_empty(argc, argv, 1));
     int b = common::atoi_int(common::arg_or_empty(argc, argv, 2));
     int inches = common::wrap_add(a, b);
-    float feet = static_cast<float>(inches / 12);
+    float feet = common::as_float(inches / 12);  // from 2^24 on the float drops the lowest bits
     printf("The sum of %d and %d is %d inches, which is %.2f feet\n", a, b, inches, static_cast<double>(feet));
     return 0;
 }

@@ -7,6 +7,7 @@
 #include <cstdio>
 
 #include "common/args.hpp"
+#include "common/fp.hpp"
 #include "common/intconv.hpp"
 
 int main(int argc, char* argv[]) {
@@ -25,7 +26,7 @@ int main(int argc, char* argv[]) {
             if (a < 0 && (e - i) % 2 == 1) x = -x;
             break;
         }
-        x *= base;
+        x = common::mul(x, base);  // rounded from 2^53 on, inf past DBL_MAX
     }
     printf("%f^%d = %f\n", base, e, x);
     return 0;

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "common/args.hpp"
+#include "common/fp.hpp"
 #include "common/intconv.hpp"
 #include "common/wrap.hpp"
 
@@ -20,7 +21,7 @@ int main(int argc, char* argv[]) {
         return 3;
     }
     int half = common::wrap_add(a, b) >> 1;
-    float rounded = static_cast<float>(half);
+    float rounded = common::as_float(half);
     printf("The rounded-up value is %d\n", common::trunc_to_int(rounded));
     return 0;
 }

@@ -3,6 +3,7 @@
 // have wrapped it.
 #include <cstdio>
 
+#include "common/fp.hpp"
 #include "common/intconv.hpp"
 #include "common/wrap.hpp"
 
@@ -11,8 +12,8 @@ int main(int argc, char* argv[]) {
     double product = 1;
     for (int i = 1; i <= 10 && i < argc; i++) {
         int value = common::atoi_int(argv[i]);
-        sum += value;
-        product *= value;
+        sum = common::add(sum, value);
+        product = common::mul(product, value);  // rounded from 2^53 on
     }
     printf("Sum: %d\n", common::to_int(common::trunc_to_llong(sum)));
     printf("Product: %f\n", product);

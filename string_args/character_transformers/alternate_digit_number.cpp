@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "common/args.hpp"
+#include "common/fp.hpp"
 
 int main(int argc, char* argv[]) {
     char input[128];
@@ -18,7 +19,8 @@ int main(int argc, char* argv[]) {
     if (length > 2) {
         size_t i = 2;
         while (i < length && isdigit(static_cast<unsigned char>(input[i]))) {
-            result = result * 10 + (input[i] - '0');
+            // Each step is rounded to a double: from 2^53 on the number loses digits.
+            result = common::as_double(common::mul(result, 10) + (input[i] - '0'));
             bool rest_all_digits = true;
             for (size_t j = i + 1; j < length; j++)
                 if (!isdigit(static_cast<unsigned char>(input[j]))) rest_all_digits = false;

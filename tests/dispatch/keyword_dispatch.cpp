@@ -2,6 +2,7 @@
 // invocation name), and programs that read the clock, sleep or draw
 // pseudo-random numbers.
 #include <chrono>
+#include <cstdio>
 #include <regex>
 
 #include "harness/harness.hpp"
@@ -15,6 +16,13 @@ const std::string int_min = "-2147483648";
 const std::string huge = "99999999999999999999";
 
 std::string lines(size_t n) { return std::string(n, '\n'); }
+
+// v as "%.2f" prints it.
+std::string two_decimals(double v) {
+    char text[400];
+    snprintf(text, sizeof text, "%.2f", v);
+    return text;
+}
 
 std::vector<Case> keyword_cases() {
     const std::string pair_usage = "Usage: ./string_pair_equality string1 string2\n";
@@ -115,6 +123,8 @@ std::vector<Case> keyword_cases() {
         {.program = "clang_name_rounding", .args = {""}, .out = not_clang + "Result: 0\n"},
         {.program = "clang_name_rounding", .args = {"0x10"}, .out = not_clang + "Result: 16\n"},
         {.program = "clang_name_rounding", .args = {"2147483646.5"}, .out = not_clang + "Result: 2147483647\n"},
+        {.program = "clang_name_rounding", .args = {"0.49999999999999994"}, .out = not_clang + "Result: 1\n",
+         .note = "the largest double below 0.5, plus 0.5, rounds to 1 as a double"},
         {.program = "clang_name_rounding", .args = {"2147483647.5"}, .out = not_clang + "Result: -2147483648\n",
          .note = "beyond int: INT_MIN"},
         {.program = "clang_name_rounding", .args = {"-2147483648.9"}, .out = not_clang + "Result: -2147483648\n"},
@@ -244,6 +254,7 @@ PROGRAM_TEST(TimedArgumentSum, SumsAtMostNineArguments, "timed_argument_sum") {
         {std::vector<std::string>(12, "1"), "9.00", "45.000000"},  // the 10th to 12th are not added
         {{"-1.5", "abc", "", "0.25x"}, "-1.25", "-6.250000"},
         {{"1e308", "1e308"}, "inf", "inf"},
+        {{"3e307"}, two_decimals(3e307), "inf"},  // 10 times the sum overflows to inf as a double
         {{long_arg, huge}, "100000000000000000000.00", "500000000000000000000.000000"},
     };
     for (const Row& row : rows) {

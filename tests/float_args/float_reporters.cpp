@@ -9,6 +9,11 @@ namespace {
 
 const std::string long_digits = harness::repeat("1", 10000);
 const std::string twenty_digits = "12345678901234567890";
+// 1e308 as "%f" prints it.
+const std::string e308 =
+    "100000000000000001097906362944045541740492309677311846336810682903157585404911491537163328978494688899061249"
+    "669721172515611590283743140088328307009198146046031271664502933027185697489699588559043338384466165001178426"
+    "897626212945177628091195786707458122783970171784415105291802893207873272974885715430223118336.000000";
 
 // The 32 lines of scaled_ramp_table for v whose product v * d is `base`.
 std::string ramp(const char* v, double base) {
@@ -99,6 +104,13 @@ const std::vector<Case> members = {
             "300000000549775575777803994281145270272.000000 + 300000000549775575777803994281145270272.000000 = inf\n"
             "300000000549775575777803994281145270272.000000 - 300000000549775575777803994281145270272.000000"
             " + inf - inf = -nan\n"},
+    {.program = "float_pair_cse_verdict", .args = {"3e38", "-3e38"},
+     .out = "The results of input1 and input2 are different.\n"
+            "300000000549775575777803994281145270272.000000 + -300000000549775575777803994281145270272.000000"
+            " = 0.000000\n"
+            "300000000549775575777803994281145270272.000000 - -300000000549775575777803994281145270272.000000"
+            " + 0.000000 - 0.000000 = inf\n",
+     .note = "a - b overflows to inf as a float"},
     {.program = "float_pair_cse_verdict", .args = {"-3", "1"},
      .out = "The result is less than zero, which is not possible with floating-point arithmetic.\n"
             "-3.000000 + 1.000000 = -2.000000\n-3.000000 - 1.000000 + -2.000000 - -2.000000 = -4.000000\n"},
@@ -123,6 +135,11 @@ const std::vector<Case> members = {
     {.program = "four_doubles_shift", .args = {"1", "2.5", "x", "-0.5", "9"},
      .out = "1\n2.5\nx\n-0.5\n9\nx[0] = 1.000000\nx[1] = 2.500000\nx[2] = 0.000000\nx[3] = -0.500000\n"
             "y[0] = 3.000000\ny[1] = 4.500000\ny[2] = 2.000000\ny[3] = 1.500000\nSum: 3.000000\n"},
+    {.program = "four_doubles_shift", .args = {"1e308", "1e308", "-1e308"},
+     .out = "1e308\n1e308\n-1e308\nx[0] = " + e308 + "\nx[1] = " + e308 + "\nx[2] = -" + e308 +
+            "\nx[3] = 0.000000\ny[0] = " + e308 + "\ny[1] = " + e308 + "\ny[2] = -" + e308 +
+            "\ny[3] = 2.000000\nSum: inf\n",
+     .note = "the partial sum overflows to inf as a double and stays inf"},
     {.program = "four_doubles_shift",
      .out = "x[0] = 0.000000\nx[1] = 0.000000\nx[2] = 0.000000\nx[3] = 0.000000\n"
             "y[0] = 2.000000\ny[1] = 2.000000\ny[2] = 2.000000\ny[3] = 2.000000\nSum: 0.000000\n"},
@@ -145,10 +162,16 @@ const std::vector<Case> members = {
      .out = "The result is: 1.500000\nThank you for using the calculator. Have a nice day!\n"},
     {.program = "float_calculator_thanks", .args = {"1e308", "*", "10"},
      .out = "The result is: inf\nThank you for using the calculator. Have a nice day!\n"},
+    {.program = "float_calculator_thanks", .args = {"4611686018427387904", "+", "512.25"},
+     .out = "The result is: 4611686018427388928.000000\nThank you for using the calculator. Have a nice day!\n",
+     .note = "2^62 + 512.25 rounds once, up"},
 
     {.program = "float_op_first_char", .args = {"-3", "2"}, .out = "-3.000000 - 2.000000 = -5.00\n"},
     {.program = "float_op_first_char", .args = {"+4", "0.125"}, .out = "4.000000 + 0.125000 = 4.12\n"},
     {.program = "float_op_first_char", .args = {"*2", "3"}, .out = "0.000000 * 3.000000 = 0.00\n"},
+    {.program = "float_op_first_char", .args = {"+4611686018427387904", "512.25"},
+     .out = "4611686018427387904.000000 + 512.250000 = 4611686018427388928.00\n",
+     .note = "2^62 + 512.25 rounds once, up"},
     {.program = "float_op_first_char", .args = {"/4", "0"}, .out = "Error: division by zero\n", .status = 1},
     {.program = "float_op_first_char", .args = {"3", "2"}, .out = "Error: invalid operator\n", .status = 1},
 
@@ -181,6 +204,8 @@ const std::vector<Case> members = {
     {.program = "rpn_float_calculator", .args = {"7", "0", "/"}, .out = "inf\n"},
     {.program = "rpn_float_calculator", .args = {"0", "0", "/"}, .out = "-nan\n"},
     {.program = "rpn_float_calculator", .args = {"7", "2", "*x"}, .out = "14.000000\n"},
+    {.program = "rpn_float_calculator", .args = {"4611686018427387904", "512.25", "+"},
+     .out = "4611686018427388928.000000\n", .note = "2^62 + 512.25 rounds once, up"},
     {.program = "rpn_float_calculator", .args = {"7", "2", "%"}, .out = "0.000000\n", .note = "unknown operator"},
 
     {.program = "reciprocal_offset_assert", .args = {"5.5"}, .out = "Input: 5.500000\nOutput: 2\n"},
@@ -213,6 +238,9 @@ const std::vector<Case> members = {
      .out = "Input: -inf\nLogarithm base 2 of x (using constant folding): -inf\n"},
     {.program = "log2_folded_demo", .args = {"0.25"},
      .out = "Input: 0.250000\nLogarithm base 2 of x (using constant folding): 0.625000\n"},
+    {.program = "log2_folded_demo", .args = {"1.0000000000287286e-06"},
+     .out = "Input: 0.000001\nLogarithm base 2 of x (using constant folding): 0.500000\n",
+     .note = "x + 1 rounds once, down to the double just below 1.000001"},
 
     {.program = "hour_minute_report", .args = {"24"},
      .out = "Invalid input. Please enter a valid time in the format HHMM.", .note = "no newline"},
@@ -230,10 +258,14 @@ const std::vector<Case> members = {
 
     {.program = "float_pair_sum", .args = {"0.1", "0.2", "9"}, .out = "The sum is 0.300000\n"},
     {.program = "float_pair_sum", .args = {"inf", "-inf"}, .out = "The sum is -nan\n"},
+    {.program = "float_pair_sum", .args = {"-nan", "1"}, .out = "The sum is -nan\n", .note = "a NaN operand comes back with its sign"},
+    {.program = "rpn_float_calculator", .args = {"-nan", "2", "*"}, .out = "-nan\n", .note = "a NaN operand comes back with its sign"},
 
     {.program = "argument_average", .out = "Average: 0.000000\n"},
     {.program = "argument_average", .args = {"2", "4"}, .out = "Average: 2.000000\n"},
     {.program = "argument_average", .args = {"x", "1e3", "0x8"}, .out = "Average: 252.000000\n"},
+    {.program = "argument_average", .args = {"1e308", "1e308"}, .out = "Average: inf\n",
+     .note = "the sum overflows to inf as a double"},
     // The first NaN of the sum is the one printed, whatever order the compiler adds in.
     {.program = "argument_average", .args = {"nan", "-nan"}, .out = "Average: nan\n"},
     {.program = "argument_average", .args = {"-nan", "nan", "1"}, .out = "Average: -nan\n"},
@@ -244,10 +276,14 @@ const std::vector<Case> members = {
 
     {.program = "circle_area", .args = {"2.5"}, .out = "The area of the circle is 19.63.\n"},
     {.program = "circle_area", .args = {"-1"}, .out = "The area of the circle is 3.14.\n"},
+    {.program = "circle_area", .args = {"278347529"}, .out = "The area of the circle is 243402263841958976.00.\n",
+     .note = "pi * r rounded to a double before the second product"},
 
     {.program = "e_scaled_third", .args = {"16777217"}, .out = "The result is 15201723.569493\n",
      .note = "read as float"},
     {.program = "e_scaled_third", .args = {"0.1"}, .out = "The result is 0.090609\n"},
+    {.program = "e_scaled_third", .args = {"72999862272"}, .out = "The result is 66144688538.910713\n",
+     .note = "the product rounded to a double before the division"},
 
     {.program = "truncated_countdown", .args = {"3.9"}, .out = "3\n2\n1\n"},
     {.program = "truncated_countdown", .args = {"0.99"}},
@@ -266,6 +302,8 @@ const std::vector<Case> members = {
 
     {.program = "float_square", .args = {"-1.5"}, .out = "The square of -1.500000 is: 2.250000\n"},
     {.program = "float_square", .args = {"-inf"}, .out = "The square of -inf is: inf\n"},
+    {.program = "float_square", .args = {"761754.758"}, .out = "The square of 761754.758000 is: 580270311335.638550\n",
+     .note = "the square rounded once to a double"},
     {.program = "float_square", .out = "The square of 0.000000 is: 0.000000\n"},
 };
 

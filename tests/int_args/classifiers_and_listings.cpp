@@ -1,6 +1,7 @@
 // Programs that classify an integer argument (parity, primality, sign, a
 // threshold, FizzBuzz words) or list a series derived from it (counts,
 // divisors, primes, bit patterns, tables).
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -243,3 +244,16 @@ HARNESS_TABLE(ClassifierListingRefusals, refusal_table);
 HARNESS_TABLE(Classifiers, classifier_table);
 HARNESS_TABLE(Listings, listing_table);
 HARNESS_PROBES(ClassifierListingProbes, probe_table);
+
+// n = 2^24 + 2: at i = n - 1 the float of i is 2^24, so the line before the
+// last shows 2^24 + 1, not i + 1. The 16777217 lines are checked by their
+// count and their end.
+PROGRAM_TEST(RatioLines, FloatDropsTheLowestBit, "ratio_lines") {
+    harness::Outcome o = harness::run({.program = "ratio_lines", .args = {"16777218"}});
+    ASSERT_EQ(o.status, 0) << o.describe();
+    EXPECT_EQ(o.err, "");
+    EXPECT_EQ(std::count(o.out.begin(), o.out.end(), '\n'), 16777217);
+    const std::string tail = "\n8388609\n16777217\n-2147483648\n";
+    ASSERT_GE(o.out.size(), tail.size());
+    EXPECT_EQ(o.out.substr(o.out.size() - tail.size()), tail);
+}

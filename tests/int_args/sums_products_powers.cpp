@@ -116,6 +116,9 @@ std::vector<Case> value_cases() {
          .out = "Error: input must be a positive integer\n", .status = 1},
         {.program = "sum_and_factorial_triple", .args = {"2147483648", "1", "2"},
          .out = "Error: input must be a positive integer\n", .status = 1, .note = "reads as INT_MIN"},
+        {.program = "sum_and_factorial_triple", .args = {"134217730", "1", "2"},
+         .out = "Sum: 9007199590285314.000000\nFactorial: 0\n",
+         .note = "past 2^53 each partial sum is rounded to a double; the exact sum ends in 316"},
 
         {.program = "consecutive_products", .args = {"13"},
          .out = "Product of 0: 0\nProduct of 1: 1932053504\nProduct of 2: 1278945280\nProduct of 3: 1002155008\n"
@@ -320,6 +323,9 @@ std::vector<Case> value_cases() {
         {.program = "first_integers_sum_float", .args = {"-3"}, .out = "The sum of the first -3 integers is: 0.000000\n"},
         {.program = "first_integers_sum_float", .args = {"100000"},
          .out = "The sum of the first 100000 integers is: 4999950000.000000\n", .note = "no int wrap"},
+        {.program = "first_integers_sum_float", .args = {"134217731"},
+         .out = "The sum of the first 134217731 integers is: 9007199590285314.000000\n",
+         .note = "past 2^53 each partial sum is rounded to a double; the exact sum ends in 316"},
 
         {.program = "absolute_value_report", .args = {"-5"}, .out = "Input: -5\nAbsolute value: 5\n"},
         {.program = "absolute_value_report", .args = {"-2147483648"},

@@ -130,6 +130,8 @@ const std::vector<Case> member_table = {
      .note = "overflows, sign of the rest"},
     {.program = "integer_power_double", .args = {"-1", "2147483647"}, .out = "-1.000000^2147483647 = -1.000000\n"},
     {.program = "integer_power_double", .args = {"0", "5"}, .out = "0.000000^5 = 0.000000\n"},
+    {.program = "integer_power_double", .args = {"7", "30"}, .out = "7.000000^30 = 22539340290692260504272896.000000\n",
+     .note = "past 2^53 each product is rounded to a double"},
     {.program = "integer_power_double", .args = {"2", "-1"},
      .out = "Error: power must be a non-negative integer.\n", .status = 255},
 

@@ -80,6 +80,9 @@ const std::vector<Case> list_table = {
     {.program = "first_ten_sum_product", .args = {"2147483647", "2147483647", "3"},
      .out = "Sum: 1\nProduct: 13835058042397261824.000000\n", .note = "sum shown by its low 32 bits"},
     {.program = "first_ten_sum_product", .out = "Sum: 0\nProduct: 1.000000\n"},
+    {.program = "first_ten_sum_product", .args = {"1147492917", "1672999414", "1367192707"},
+     .out = "Sum: -107282258\nProduct: 2624675004752265261936017408.000000\n",
+     .note = "each product rounded once to a double"},
 
     {.program = "indexed_values_echo", .args = {"4", "x", big}, .out = "Value 0: 4\nValue 1: 0\nValue 2: -1\n"},
     {.program = "indexed_values_echo", .out = ""},

@@ -61,6 +61,9 @@ std::vector<Case> integer_read_cases() {
 
         series("1", "1", "0.33"), series("2", "2", "0.73"), series("10", "10", "4.41"),
         series("1000000", "1000000", "499996.56"), series("-5", "-5", "0.00"), series("", "0", "0.00"),
+        // Every term and partial sum rounded to a double: kept any wider, the sum
+        // would show 1255869.83.
+        series("2511747", "2511747", "1255869.82"),
 
         {.program = "fixed_result_reader", .out = "Result: 0.00\n", .input = "5\n"},
         {.program = "fixed_result_reader", .out = "Result: 0.00\n"},

@@ -93,6 +93,9 @@ std::vector<Case> member_cases() {
          .note = "step 3 while a non-digit follows"},
         {.program = "alternate_digit_number", .args = {"12"}, .out = "Input: 12\nResult: 0.00\n"},
         {.program = "alternate_digit_number", .args = {"ab1c"}, .out = "Input: ab1c\nResult: 1.00\n"},
+        {.program = "alternate_digit_number", .args = {"ab" + std::string(40, '9')},
+         .out = "Input: ab" + std::string(40, '9') + "\nResult: 100000000000000016384.00\n",
+         .note = "twenty nines; past 2^53 each step is rounded to a double"},
         {.program = "alternate_digit_number", .args = {ascending(200)}, .out = "Input: " + ascending(127) + "\nResult: 0.00\n",
          .note = "127 bytes kept"},
         {.program = "alternate_digit_number", .out = "Input: \nResult: 0.00\n", .note = "missing argument"},
@@ -192,6 +195,9 @@ std::vector<Case> member_cases() {
 
         {.program = "digits_to_float_value", .args = {"1a2.5"}, .out = "Maximum floating point number: 125.000000\n"},
         {.program = "digits_to_float_value", .args = {"x"}, .out = "Maximum floating point number: 0.000000\n"},
+        {.program = "digits_to_float_value", .args = {"99999999999999999999"},
+         .out = "Maximum floating point number: 100000000000000016384.000000\n",
+         .note = "past 2^53 each step is rounded to a double"},
         {.program = "digits_to_float_value", .args = {digits(400)}, .out = "Maximum floating point number: inf\n"},
 
         {.program = "odd_position_argument_writer", .args = {"a", "b", "c", "d", "e"}, .out = "a\nc\ne\n"},
