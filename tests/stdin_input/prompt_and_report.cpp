@@ -371,7 +371,9 @@ HARNESS_TABLE(LineReads, line_table);
 // must stay near 1/2. The sum is t/2 less about 5.2, give or take the rounding
 // accumulated over a billion additions.
 PROGRAM_TEST(FractionSeriesSum, DenominatorsBeyondIntRange, "fraction_series_sum") {
-    harness::Outcome o = harness::run({.program = "fraction_series_sum", .input = "1100000000"});
+    // A billion loop steps take about 15 s in a sanitized debug build: the run gets a minute.
+    harness::Outcome o =
+        harness::run({.program = "fraction_series_sum", .input = "1100000000", .timeout_seconds = 60});
     const std::string head =
         "Enter the number of terms in the sum: The sum of the first 1100000000 terms in the sequence is: ";
     ASSERT_EQ(o.status, 0) << o.describe();
