@@ -74,6 +74,12 @@ inline float addf(float a, float b) { return nan_of(as_float(a + b), a, b); }
 inline float subf(float a, float b) { return nan_of(as_float(a - b), a, b); }
 inline float mulf(float a, float b) { return nan_of(as_float(a * b), a, b); }
 inline float divf(float a, float b) { return nan_of(as_float(a / b), a, b); }
+// A float widened to double (as printf's arguments are) keeping a NaN's sign,
+// as x86-64 does (riscv64 makes it positive).
+inline double widen(float x) {
+    if (x != x) return __builtin_signbit(x) ? -__builtin_nan("") : __builtin_nan("");
+    return x;
+}
 inline float to_float(double x) {
     if (x != x) return __builtin_signbit(x) ? -__builtin_nanf("") : __builtin_nanf("");
     return as_float(x);

@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "common/fp.hpp"
+
 int main(int argc, char* argv[]) {
     float values[8] = {};
     float marks[6] = {};
@@ -15,7 +17,7 @@ int main(int argc, char* argv[]) {
     }
     // Position 0 has no mark behind it and is never selected.
     for (int i = 1; i < 5; ++i) {
-        if (marks[i - 1] != 0) printf("%f\n", values[i]);
+        if (marks[i - 1] != 0) printf("%f\n", common::widen(values[i]));
     }
     return 0;
 }

@@ -24,12 +24,13 @@ int main(int argc, char* argv[]) {
         puts("The results of input1 and input2 are different.");
     else
         puts("The result is equal to the intermediate value, which is not allowed in CSE.");
-    printf("%f + %f = %f\n", a, b, s);
+    printf("%f + %f = %f\n", common::widen(a), common::widen(b), common::widen(s));
     // The second line shows the value of its own left-hand side, worked left
     // to right in float.
     float rest = common::subf(a, b);
     rest = common::addf(rest, s);
     rest = common::subf(rest, s);
-    printf("%f - %f + %f - %f = %f\n", a, b, s, s, rest);
+    printf("%f - %f + %f - %f = %f\n", common::widen(a), common::widen(b), common::widen(s), common::widen(s),
+           common::widen(rest));
     return 0;
 }

@@ -259,6 +259,7 @@ const std::vector<Case> members = {
     {.program = "float_pair_sum", .args = {"0.1", "0.2", "9"}, .out = "The sum is 0.300000\n"},
     {.program = "float_pair_sum", .args = {"inf", "-inf"}, .out = "The sum is -nan\n"},
     {.program = "float_pair_sum", .args = {"-nan", "1"}, .out = "The sum is -nan\n", .note = "a NaN operand comes back with its sign"},
+    {.program = "float_two_decimals", .args = {"-nan"}, .out = "Input: -nan\n", .note = "a float NaN keeps its sign as a double"},
     {.program = "rpn_float_calculator", .args = {"-nan", "2", "*"}, .out = "-nan\n", .note = "a NaN operand comes back with its sign"},
 
     {.program = "argument_average", .out = "Average: 0.000000\n"},
