@@ -48,11 +48,15 @@ constexpr float as_float(double x) { return static_cast<float>(x); }
 // a program whose output can show a NaN computes through these: the result
 // of a op b rounded to its type (as_double), or, when it is a NaN, a if a is
 // one, else b if b is one, else the negative default NaN.
-inline double nan_of(double result, double a, double b) {
+// A quiet NaN of type T, negative or not.
+template <class T> constexpr T quiet_nan(bool negative) {
+    return negative ? -static_cast<T>(__builtin_nan("")) : static_cast<T>(__builtin_nan(""));
+}
+template <class T> constexpr T nan_of(T result, T a, T b) {
     if (result == result) return result;
     if (a != a) return a;
     if (b != b) return b;
-    return -__builtin_nan("");
+    return quiet_nan<T>(true);
 }
 // (The x86-64 add gives back its first NaN operand, and a compiler may swap
 // the operands of +: with add, a sum of two NaNs of different signs prints the
@@ -64,12 +68,6 @@ inline double div(double a, double b) { return nan_of(as_double(a / b), a, b); }
 
 // The same for float operations (each rounded to float), and a conversion to
 // float that keeps a NaN's sign, as x86-64 does (riscv64 makes it positive).
-inline float nan_of(float result, float a, float b) {
-    if (result == result) return result;
-    if (a != a) return a;
-    if (b != b) return b;
-    return -__builtin_nanf("");
-}
 inline float addf(float a, float b) { return nan_of(as_float(a + b), a, b); }
 inline float subf(float a, float b) { return nan_of(as_float(a - b), a, b); }
 inline float mulf(float a, float b) { return nan_of(as_float(a * b), a, b); }
@@ -77,11 +75,11 @@ inline float divf(float a, float b) { return nan_of(as_float(a / b), a, b); }
 // A float widened to double (as printf's arguments are) keeping a NaN's sign,
 // as x86-64 does (riscv64 makes it positive).
 inline double widen(float x) {
-    if (x != x) return __builtin_signbit(x) ? -__builtin_nan("") : __builtin_nan("");
+    if (x != x) return quiet_nan<double>(__builtin_signbit(x));
     return x;
 }
 inline float to_float(double x) {
-    if (x != x) return __builtin_signbit(x) ? -__builtin_nanf("") : __builtin_nanf("");
+    if (x != x) return quiet_nan<float>(__builtin_signbit(x));
     return as_float(x);
 }
 
