@@ -15,6 +15,12 @@ const std::string e308 =
     "669721172515611590283743140088328307009198146046031271664502933027185697489699588559043338384466165001178426"
     "897626212945177628091195786707458122783970171784415105291802893207873272974885715430223118336.000000";
 
+// 3 * 1e308 after its leading 3, exactly.
+const std::string three_e308 =
+    "00000000000000003293719088832136625221476929031935539010432048709472756214734474611489986935484066697183749"
+    "009163517546834770851229420264984921027594438138093814993508799081557092469098765677130015153398495003535280"
+    "692878638835532884273587360122374368351910515353245315875408679623619818924657146290669355008";
+
 // The 32 lines of scaled_ramp_table for v whose product v * d is `base`.
 std::string ramp(const char* v, double base) {
     std::string out;
@@ -26,13 +32,13 @@ std::string ramp(const char* v, double base) {
     return out;
 }
 
-// The same for v = 2^53 + 1 and d = 1, which double arithmetic would round:
-// every line must show v + i exactly.
-std::string exact_ramp() {
+// The 32 lines of scaled_ramp_table whose values v * d + i are the integer
+// first + i with the decimals `cents`, exactly: more digits than a double holds.
+std::string exact_ramp(const char* v, long long first, const char* cents) {
     std::string out;
     char line[80];
     for (long long i = 0; i < 32; ++i) {
-        snprintf(line, sizeof line, "9007199254740993, %lld.00\n", 9007199254740993LL + i);
+        snprintf(line, sizeof line, "%s, %lld.%s\n", v, first + i, cents);
         out += line;
     }
     return out;
@@ -151,7 +157,20 @@ const std::vector<Case> members = {
      .note = "missing d counts as 0; only two arguments end with the missing-data error"},
     {.program = "scaled_ramp_table", .args = {"2", "1.5", "x", "y"}, .out = ramp("2", 3) + "Program complete.\n"},
     {.program = "scaled_ramp_table", .args = {"9007199254740993", "1", "x"},
-     .out = exact_ramp() + "Program complete.\n", .note = "extended precision"},
+     .out = exact_ramp("9007199254740993", 9007199254740993LL, "00") + "Program complete.\n",
+     .note = "extended precision: 2^53 + 1 is kept"},
+    {.program = "scaled_ramp_table", .args = {"9223372036854775807", "0.1", "x"},
+     .out = exact_ramp("9223372036854775807", 922337203685477631LL, "88") + "Program complete.\n",
+     .note = "the product rounded to a 64-bit significand (a 128-bit long double gives .90)"},
+    {.program = "scaled_ramp_table", .args = {"3", "1e308", "x"},
+     .out = harness::repeat("3, 3" + three_e308 + ".00\n", 32) + "Program complete.\n",
+     .note = "beyond a double's range; i is below the last place"},
+    {.program = "scaled_ramp_table", .args = {"0", "inf", "x"},
+     .out = harness::repeat("0, -nan\n", 32) + "Program complete.\n", .note = "0 * inf is the negative default NaN"},
+    {.program = "scaled_ramp_table", .args = {"1", "0.125", "x"}, .out = ramp("1", 0.125) + "Program complete.\n",
+     .note = "a tie prints to even: 0.12"},
+    {.program = "scaled_ramp_table", .args = {"-1", "1e-300", "x"}, .out = ramp("-1", -1e-300) + "Program complete.\n",
+     .note = "-0.00, then 1.00"},
     {.program = "scaled_ramp_table", .args = {twenty_digits, "0", "x"},
      .out = ramp("9223372036854775807", 0) + "Program complete.\n", .note = "v saturates"},
 
