@@ -7,6 +7,9 @@
   corpus.py compare --metric time A B        compare the run times of the programs that run long enough
   corpus.py repro PROGRAM [--case N] [--bin DIR] -o DIR
                                              write a folder that reruns one case by itself (run.sh)
+  corpus.py reduce PROGRAM --good 'CXX FLAGS...' --bad 'CXX FLAGS...' [--case N] -o DIR [--run]
+                                             write the program as one source, the case on which the two
+                                             builds differ and interesting.sh for cvise (--run runs it)
   corpus.py catalogue [-o catalogue.md]      list every program with its summary
 
 BUILD (and A, B) is a build folder holding bin/, or a bin folder itself; A and
@@ -26,6 +29,8 @@ import json
 import math
 import os
 import re
+import shlex
+import shutil
 import subprocess
 import sys
 import tempfile
@@ -557,7 +562,197 @@ def repro(program, case_number, bindir, tests, out_dir):
     os.chmod(path, 0o755)
     with open(os.path.join(out_dir, "case.txt"), "w") as f:
         f.write("case %d of %s (%s)\n%s\n" % (case_number, program, run.get("test"), terms))
-    return case_number, terms
+    return case_number, terms, run
+
+
+def program_source(name):
+    """The path of a program's source, or None."""
+    for folder in FOLDERS:
+        base = os.path.join(ROOT, folder)
+        for family in sorted(os.listdir(base)) if os.path.isdir(base) else []:
+            path = os.path.join(base, family, name + ".cpp")
+            if os.path.isfile(path):
+                return path
+    return None
+
+
+INCLUDE = re.compile(r'^\s*#\s*include\s+"([^"]+)"')
+
+
+def inlined_source(path, seen=None):
+    """A source with the project's own headers ("common/...") put in place of
+    their includes, each once; system headers stay includes."""
+    seen = set() if seen is None else seen
+    out = []
+    with open(path, encoding="utf-8") as f:
+        for line in f:
+            m = INCLUDE.match(line)
+            if not m:
+                if not re.match(r"^\s*#\s*pragma\s+once\b", line):
+                    out.append(line)
+                continue
+            header = next((h for h in (os.path.join(ROOT, m.group(1)), os.path.join(os.path.dirname(path), m.group(1)))
+                           if os.path.isfile(h)), None)
+            if header is None:
+                fail("%s includes %s, which is not in the project" % (path, m.group(1)))
+            header = os.path.realpath(header)
+            if header in seen:
+                continue
+            seen.add(header)
+            out.append("// ---- %s ----\n" % m.group(1))
+            out.append(inlined_source(header, seen))
+            out.append("// ---- end of %s ----\n" % m.group(1))
+    return "".join(out)
+
+
+# The language and the floating-point contraction the suite's programs are
+# built with; flags given to reduce come after them and may change them.
+PROJECT_FLAGS = ["-std=c++20", "-ffp-contract=off"]
+
+
+def compile_command(command):
+    """A compile command given as 'CXX FLAGS...' as a list, the compiler made
+    absolute when it is a path, with the project's flags before the given ones."""
+    words = shlex.split(command)
+    if not words:
+        fail("an empty compile command")
+    if "/" in words[0]:
+        words[0] = os.path.abspath(words[0])
+    return words[:1] + PROJECT_FLAGS + words[1:]
+
+
+INTERESTING_SH = r"""#!/usr/bin/env bash
+# Interestingness test for C-Vise: holds (exit 0) when the candidate source
+#  - compiles with the good and with the bad command,
+#  - built by the good command with -fsanitize=address,undefined, runs the
+#    case without a sanitizer report and gives what the good build gives (so
+#    the reduction cannot wander into undefined behaviour),
+#  - and the good and bad builds still differ on the case (stdout, stderr,
+#    status or the files left).
+#   cd @DIR@ && cvise ./interesting.sh @SOURCE@
+# or ./interesting.sh [SOURCE] to check a candidate by hand; why a candidate
+# is not interesting goes to standard error.
+# The case: @CASE@
+set -u
+case_dir=@CASE_DIR@
+source_file=${1:-@SOURCE@}
+source_file=$(realpath "$source_file")
+good=(@GOOD@)
+bad=(@BAD@)
+argv0=@ARGV0@
+args=(@ARGS@)
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+no() { echo "not interesting: $*" >&2; exit 1; }
+"${good[@]}" "$source_file" -o "$work/good" > "$work/good.log" 2>&1 &
+good_job=$!
+"${bad[@]}" "$source_file" -o "$work/bad" > "$work/bad.log" 2>&1 &
+bad_job=$!
+"${good[@]}" -Werror=return-type -Werror=uninitialized -fsanitize=address,undefined -fno-sanitize-recover=all \
+    "$source_file" -o "$work/sanitized" > "$work/sanitized.log" 2>&1
+sanitized_built=$?
+wait "$good_job" || no "the good command does not compile it"
+wait "$bad_job" || no "the bad command does not compile it"
+[ "$sanitized_built" -eq 0 ] || no "the sanitized build does not compile (or warns of a missing return or an uninitialized value)"
+# Runs build $1 on the case in a scratch folder of its own: $work/$1.run holds
+# the files left, $work/$1.{stdout,stderr,status} the rest.
+run() {
+    mkdir "$work/$1.run"
+    cp -a "$case_dir/files/." "$work/$1.run/"
+    (cd "$work/$1.run" && ASAN_OPTIONS=detect_leaks=0:halt_on_error=1:exitcode=86 UBSAN_OPTIONS=halt_on_error=1:exitcode=86 \
+        timeout -s KILL 10 bash -c 'exec -a "$0" "$@"' "$argv0" "$work/$1" "${args[@]}" \
+        < "$case_dir/stdin" > "$work/$1.stdout" 2> "$work/$1.stderr")
+    echo $? > "$work/$1.status"
+}
+run sanitized
+run good
+run bad
+grep -q -e "runtime error:" -e "ERROR: AddressSanitizer" -e "ERROR: LeakSanitizer" "$work/sanitized.stderr" &&
+    no "the sanitized build reports undefined behaviour"
+[ "$(cat "$work/sanitized.status")" != 86 ] || no "the sanitized build reports an error"
+[ "$(cat "$work/good.status")" != 137 ] || no "the good build does not finish in 10 s"
+same() { cmp -s "$work/$1.stdout" "$work/$2.stdout" && cmp -s "$work/$1.stderr" "$work/$2.stderr" &&
+         cmp -s "$work/$1.status" "$work/$2.status" && diff -r -q "$work/$1.run" "$work/$2.run" > /dev/null; }
+same good sanitized || no "the sanitized build does not do what the good build does"
+same good bad && no "the good and bad builds agree"
+exit 0
+"""
+
+
+def line_count(path):
+    with open(path, "rb") as f:
+        return f.read().count(b"\n")
+
+
+def reduce(program, good, bad, case_number, tests, out_dir, run_cvise, cvise_flags, jobs):
+    source = program_source(program)
+    if source is None:
+        fail("no program %s in the sources" % program)
+    entries = ctest_entries(tests)
+    if program not in entries:
+        fail("no program %s in the tests of %s" % (program, tests))
+    out_dir = os.path.abspath(out_dir)
+    os.makedirs(out_dir, exist_ok=True)
+    reduced = os.path.join(out_dir, program + ".cpp")
+    with open(reduced, "w") as f:
+        f.write(inlined_source(source))
+    inlined = os.path.join(out_dir, program + ".inlined.cpp")
+    shutil.copyfile(reduced, inlined)
+    good_cmd, bad_cmd = compile_command(good), compile_command(bad)
+    bins = {}
+    for side, command in (("good", good_cmd), ("bad", bad_cmd)):
+        bindir = os.path.join(out_dir, side + "-bin")
+        os.makedirs(bindir, exist_ok=True)
+        built = subprocess.run(command + [reduced, "-o", os.path.join(bindir, program)], capture_output=True, text=True)
+        if built.returncode != 0:
+            fail("the %s command does not compile %s:\n%s" % (side, program, indent(built.stderr)))
+        bins[side] = bindir
+    if case_number is None:
+        with tempfile.TemporaryDirectory(prefix="corpus-reduce-") as scratch:
+            runs = {side: run_entry(program, entries[program][0], bindir, os.path.join(scratch, side))[3]
+                    for side, bindir in bins.items()}
+        case_number = next((i for i, (x, y) in enumerate(zip(runs["good"], runs["bad"]), 1)
+                            if part_hashes(x) != part_hashes(y)), None)
+        if case_number is None:
+            fail("the two builds of %s agree on all its %d cases" % (program, len(runs["good"])))
+    case_dir = os.path.join(out_dir, "case")
+    n, terms, run = repro(program, case_number, bins["bad"], tests, case_dir)
+    argv = run.get("argv") or ["./" + program]
+    script = (INTERESTING_SH.replace("@DIR@", out_dir).replace("@SOURCE@", program + ".cpp")
+              .replace("@CASE@", "case %d of %s: %s" % (n, program, terms.replace("\n", " ")))
+              .replace("@CASE_DIR@", quoted(case_dir))
+              .replace("@GOOD@", " ".join(quoted(w) for w in good_cmd))
+              .replace("@BAD@", " ".join(quoted(w) for w in bad_cmd))
+              .replace("@ARGV0@", quoted(argv[0])).replace("@ARGS@", " ".join(quoted(a) for a in argv[1:])))
+    test = os.path.join(out_dir, "interesting.sh")
+    with open(test, "w") as f:
+        f.write(script)
+    os.chmod(test, 0o755)
+    checked = subprocess.run([test], cwd=out_dir, capture_output=True, text=True)
+    if checked.returncode != 0:
+        fail("case %d of %s is not a difference to reduce: %s" % (n, program, checked.stderr.strip()))
+    print("case %d of %s: %s" % (n, program, terms))
+    print("%s: %d lines, the program with its project headers inlined (kept as %s)"
+          % (reduced, line_count(reduced), os.path.basename(inlined)))
+    command = ["cvise"] + cvise_flags + ["./interesting.sh", program + ".cpp"]
+    cvise = shutil.which(os.environ.get("CVISE", "cvise"))
+    if not run_cvise or cvise is None:
+        if run_cvise:
+            print("cvise is not installed (Debian package cvise); reduce with:")
+        else:
+            print("reduce with:")
+        print("    cd %s && %s" % (shlex.quote(out_dir), " ".join(shlex.quote(w) for w in command)))
+        return 0
+    done = subprocess.run([cvise, "--n", str(max(1, jobs))] + command[1:], cwd=out_dir,
+                          stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, text=True)
+    if done.returncode != 0:
+        fail("cvise failed:\n" + indent(done.stderr))
+    checked = subprocess.run([test], cwd=out_dir, capture_output=True, text=True)
+    if checked.returncode != 0:
+        fail("the reduced source no longer differs: " + checked.stderr.strip())
+    print("reduced to %d lines (%d bytes) from %d lines (%d bytes): %s" % (
+        line_count(reduced), os.path.getsize(reduced), line_count(inlined), os.path.getsize(inlined), reduced))
+    return 0
 
 
 def metric_table(a, b, key, label, unit, qualifies=None):
@@ -695,6 +890,16 @@ def main():
                                             "differing one)")
     p.add_argument("--bin", help="the programs to take the case from (default: the bin folder of --tests)")
     p.add_argument("-o", "--output", required=True, help="the folder to write")
+    p = sub.add_parser("reduce", parents=[shared], help="write the program as one source, a differing case and "
+                                                       "an interestingness test for cvise")
+    p.add_argument("program")
+    p.add_argument("--good", required=True, metavar="'CXX FLAGS...'", help="the compile command that builds it right")
+    p.add_argument("--bad", required=True, metavar="'CXX FLAGS...'", help="the compile command whose build differs")
+    p.add_argument("--case", type=int, help="the case number the reports show (default: the first case on which "
+                                            "the two builds differ)")
+    p.add_argument("-o", "--output", required=True, help="the folder to write")
+    p.add_argument("--run", action="store_true", help="run cvise on it (when installed)")
+    p.add_argument("--cvise-flags", default="", metavar="'FLAGS...'", help="more options for cvise")
     p = sub.add_parser("catalogue", parents=[shared], help="list every program with its folder, family, summary and cases")
     p.add_argument("-o", "--output")
     args = parser.parse_args()
@@ -741,10 +946,13 @@ def main():
         return 0
     if args.command == "repro":
         bindir = bin_folder(args.bin) if args.bin else bin_folder(args.tests)
-        n, terms = repro(args.program, args.case, bindir, args.tests, args.output)
+        n, terms, _ = repro(args.program, args.case, bindir, args.tests, args.output)
         print("case %d of %s: %s" % (n, args.program, terms))
         print("written to %s; run %s/run.sh [BIN_DIR]" % (args.output, args.output))
         return 0
+    if args.command == "reduce":
+        return reduce(args.program, args.good, args.bad, args.case, args.tests, args.output, args.run,
+                      shlex.split(args.cvise_flags), args.jobs)
     if args.command == "compare":
         a = load(args.a, args.tests, args.jobs, args.only)
         b = load(args.b, args.tests, args.jobs, args.only)
