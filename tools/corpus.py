@@ -691,6 +691,7 @@ def reduce(program, good, bad, case_number, tests, out_dir, run_cvise, cvise_fla
     entries = ctest_entries(tests)
     if program not in entries:
         fail("no program %s in the tests of %s" % (program, tests))
+    given = os.path.join(out_dir, program + ".cpp")  # as the messages show it
     out_dir = os.path.abspath(out_dir)
     os.makedirs(out_dir, exist_ok=True)
     reduced = os.path.join(out_dir, program + ".cpp")
@@ -733,7 +734,7 @@ def reduce(program, good, bad, case_number, tests, out_dir, run_cvise, cvise_fla
         fail("case %d of %s is not a difference to reduce: %s" % (n, program, checked.stderr.strip()))
     print("case %d of %s: %s" % (n, program, terms))
     print("%s: %d lines, the program with its project headers inlined (kept as %s)"
-          % (reduced, line_count(reduced), os.path.basename(inlined)))
+          % (given, line_count(reduced), os.path.basename(inlined)))
     command = ["cvise"] + cvise_flags + ["./interesting.sh", program + ".cpp"]
     cvise = shutil.which(os.environ.get("CVISE", "cvise"))
     if not run_cvise or cvise is None:
@@ -751,7 +752,7 @@ def reduce(program, good, bad, case_number, tests, out_dir, run_cvise, cvise_fla
     if checked.returncode != 0:
         fail("the reduced source no longer differs: " + checked.stderr.strip())
     print("reduced to %d lines (%d bytes) from %d lines (%d bytes): %s" % (
-        line_count(reduced), os.path.getsize(reduced), line_count(inlined), os.path.getsize(inlined), reduced))
+        line_count(reduced), os.path.getsize(reduced), line_count(inlined), os.path.getsize(inlined), given))
     return 0
 
 
