@@ -518,6 +518,12 @@ def repro(program, case_number, bindir, tests, out_dir):
                                 if part_hashes(r) != part_hashes(q)), None)
         if case_number is None:
             fail("no case of %s fails or differs from %s: name one with --case N" % (program, reference))
+    return write_case(program, case_number, runs, ref_runs, bindir, out_dir)
+
+
+def write_case(program, case_number, runs, ref_runs, bindir, out_dir):
+    """Writes the repro folder of case `case_number` of `runs` (recorded
+    against bindir); a free-form test's case expects what ref_runs did."""
     if not 1 <= case_number <= len(runs):
         fail("%s has cases 1 to %d" % (program, len(runs)))
     run = runs[case_number - 1]
@@ -563,17 +569,6 @@ def repro(program, case_number, bindir, tests, out_dir):
     with open(os.path.join(out_dir, "case.txt"), "w") as f:
         f.write("case %d of %s (%s)\n%s\n" % (case_number, program, run.get("test"), terms))
     return case_number, terms, run
-
-
-def program_source(name):
-    """The path of a program's source, or None."""
-    for folder in FOLDERS:
-        base = os.path.join(ROOT, folder)
-        for family in sorted(os.listdir(base)) if os.path.isdir(base) else []:
-            path = os.path.join(base, family, name + ".cpp")
-            if os.path.isfile(path):
-                return path
-    return None
 
 
 INCLUDE = re.compile(r'^\s*#\s*include\s+"([^"]+)"')
@@ -708,16 +703,16 @@ def reduce(program, good, bad, case_number, tests, out_dir, run_cvise, cvise_fla
         if built.returncode != 0:
             fail("the %s command does not compile %s:\n%s" % (side, program, indent(built.stderr)))
         bins[side] = bindir
+    with tempfile.TemporaryDirectory(prefix="corpus-reduce-") as scratch:
+        runs = {side: run_entry(program, entries[program][0], bindir, os.path.join(scratch, side))[3]
+                for side, bindir in bins.items()}
     if case_number is None:
-        with tempfile.TemporaryDirectory(prefix="corpus-reduce-") as scratch:
-            runs = {side: run_entry(program, entries[program][0], bindir, os.path.join(scratch, side))[3]
-                    for side, bindir in bins.items()}
         case_number = next((i for i, (x, y) in enumerate(zip(runs["good"], runs["bad"]), 1)
                             if part_hashes(x) != part_hashes(y)), None)
         if case_number is None:
             fail("the two builds of %s agree on all its %d cases" % (program, len(runs["good"])))
     case_dir = os.path.join(out_dir, "case")
-    n, terms, run = repro(program, case_number, bins["bad"], tests, case_dir)
+    n, terms, run = write_case(program, case_number, runs["bad"], runs["good"], bins["bad"], case_dir)
     argv = run.get("argv") or ["./" + program]
     script = (INTERESTING_SH.replace("@DIR@", out_dir).replace("@SOURCE@", program + ".cpp")
               .replace("@CASE@", "case %d of %s: %s" % (n, program, terms.replace("\n", " ")))
@@ -809,20 +804,24 @@ def case_seconds(r):
 
 
 @functools.lru_cache(maxsize=None)
-def program_folders():
-    """Program name -> its folder, from the sources."""
-    folders = {}
+def program_sources():
+    """Program name -> (its folder, the path of its source)."""
+    sources = {}
     for folder in FOLDERS:
         base = os.path.join(ROOT, folder)
         for family in os.listdir(base) if os.path.isdir(base) else []:
             for source in os.listdir(os.path.join(base, family)):
                 if source.endswith(".cpp"):
-                    folders[source[:-4]] = folder
-    return folders
+                    sources[source[:-4]] = (folder, os.path.join(base, family, source))
+    return sources
 
 
 def folder_of(name):
-    return program_folders().get(name, "")
+    return program_sources().get(name, ("", None))[0]
+
+
+def program_source(name):
+    return program_sources().get(name, ("", None))[1]
 
 
 def opening_comment(path):
