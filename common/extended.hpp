@@ -149,14 +149,13 @@ constexpr Extended add(Extended a, Extended b) {
         }
     } else {
         // Bits of b beyond the 128 make b a little larger than b_high:b_low:
-        // one less in the last place, with the rest of the difference (a
-        // nonzero fraction) still sticky.
-        const uint64_t subtrahend_low = b_low + (sticky ? 1 : 0);
-        const uint64_t borrow_in = (sticky && subtrahend_low == 0) ? 1 : 0;
-        low = 0 - subtrahend_low;
-        const uint64_t borrow = (subtrahend_low != 0 ? 1 : 0);
-        high = high - b_high - borrow - borrow_in;
-        if (high == 0 && low == 0 && !sticky) return Extended{};
+        // one more is taken off in the last place, and the rest of the
+        // difference (a nonzero fraction) stays sticky.
+        const uint64_t sub_low = b_low + (sticky ? 1 : 0);
+        const uint64_t sub_high = b_high + (sub_low < b_low ? 1 : 0);
+        low = 0 - sub_low;
+        high = high - sub_high - (sub_low != 0 ? 1 : 0);
+        if (high == 0 && low == 0) return Extended{};
     }
     return detail::rounded(a.negative, high, low, sticky, exponent);
 }
@@ -193,20 +192,18 @@ inline char* fixed_text(char* text, size_t size, Extended x, int decimals) {
         }
     }
     auto bit = [&](int i) { return i >= 0 && i < 32 * limbs && ((n[i / 32] >> (i % 32)) & 1) != 0; };
+    auto set_bit = [&](int i, bool on) {
+        const uint32_t mask = uint32_t{1} << (i % 32);
+        n[i / 32] = on ? (n[i / 32] | mask) : (n[i / 32] & ~mask);
+    };
     if (x.kind == Extended::finite && x.exponent > 0) {
-        for (int i = 32 * limbs - 1; i >= 0; --i) {
-            const bool from = bit(i - x.exponent);
-            n[i / 32] = from ? (n[i / 32] | (uint32_t{1} << (i % 32))) : (n[i / 32] & ~(uint32_t{1} << (i % 32)));
-        }
+        for (int i = 32 * limbs - 1; i >= 0; --i) set_bit(i, bit(i - x.exponent));
     } else if (x.kind == Extended::finite && x.exponent < 0) {
         const int shift = -x.exponent;
         const bool half = bit(shift - 1);
         bool beyond_half = false;
         for (int i = 0; i < shift - 1 && i < 32 * limbs; ++i) beyond_half = beyond_half || bit(i);
-        for (int i = 0; i < 32 * limbs; ++i) {
-            const bool from = bit(i + shift);
-            n[i / 32] = from ? (n[i / 32] | (uint32_t{1} << (i % 32))) : (n[i / 32] & ~(uint32_t{1} << (i % 32)));
-        }
+        for (int i = 0; i < 32 * limbs; ++i) set_bit(i, bit(i + shift));
         if (half && (beyond_half || (n[0] & 1) != 0)) {
             for (uint32_t& limb : n)
                 if (++limb != 0) break;

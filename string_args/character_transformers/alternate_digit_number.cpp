@@ -20,7 +20,7 @@ int main(int argc, char* argv[]) {
         size_t i = 2;
         while (i < length && isdigit(static_cast<unsigned char>(input[i]))) {
             // Each step is rounded to a double: from 2^53 on the number loses digits.
-            result = common::as_double(common::mul(result, 10) + (input[i] - '0'));
+            result = common::add(common::mul(result, 10), input[i] - '0');
             bool rest_all_digits = true;
             for (size_t j = i + 1; j < length; j++)
                 if (!isdigit(static_cast<unsigned char>(input[j]))) rest_all_digits = false;

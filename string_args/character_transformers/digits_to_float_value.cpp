@@ -14,7 +14,7 @@ int main(int argc, char* argv[]) {
     double value = 0.0;
     // Each step is rounded to a double: from 2^53 on the value loses digits.
     for (const char* p = copy; *p; p++)
-        if (*p >= '0' && *p <= '9') value = common::as_double(common::mul(value, 10) + (*p - '0'));
+        if (*p >= '0' && *p <= '9') value = common::add(common::mul(value, 10), *p - '0');
     printf("Maximum floating point number: %f\n", value);
     free(copy);
     return 0;
